@@ -1,0 +1,25 @@
+#include "text/mbcs.h"
+
+bool MbcsIsLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+bool MbcsIsTrailByte(unsigned char c)
+{
+    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+}
+
+int MbcsByteClassAt(const char* s, unsigned index)
+{
+    int cls = MBC_SINGLE;
+    for (unsigned i = 0;; ++i) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c == 0) return MBC_SINGLE;
+        if (cls == MBC_LEAD)
+            cls = MbcsIsTrailByte(c) ? MBC_TRAIL : MBC_SINGLE;
+        else
+            cls = MbcsIsLeadByte(c) ? MBC_LEAD : MBC_SINGLE;
+        if (i == index) return cls;
+    }
+}

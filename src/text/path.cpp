@@ -1,0 +1,72 @@
+#include "text/path.h"
+
+#include "text/mbcs.h"
+#include "text/str.h"
+
+#include <string.h>
+
+bool PathIsSeparatorAt(const char* s, unsigned index)
+{
+    return s[index] == '\\' && MbcsByteClassAt(s, index) == MBC_SINGLE;
+}
+
+// Index of the last real separator, or -1.
+static long LastSeparator(const char* path)
+{
+    for (long i = static_cast<long>(strlen(path)) - 1; i >= 0; --i)
+        if (PathIsSeparatorAt(path, static_cast<unsigned>(i))) return i;
+    return -1;
+}
+
+char* PathStripLast(char* path)
+{
+    const long i = LastSeparator(path);
+    if (i < 0) return path;
+    path[i] = '\0';
+    return path + i + 1;
+}
+
+const char* PathFindName(const char* path)
+{
+    const long i = LastSeparator(path);
+    return i < 0 ? path : path + i + 1;
+}
+
+// ".." : drop the last component and its separator, keeping the root's
+// separator ("C:\a" gives "C:\"). A folder without a real separator has no
+// parent we could name: it stays as it is.
+static void JoinParent(char* out)
+{
+    const size_t len = strlen(out);
+    long i = static_cast<long>(len) - 1;
+    while (i >= 0 && !PathIsSeparatorAt(out, static_cast<unsigned>(i))) --i;
+    if (i < 0) return;
+    memset(out + i, 0, len - i);
+    if (!strchr(out, '\\')) out[i] = '\\';
+}
+
+bool PathJoin(char* out, const char* folder, const char* name)
+{
+    if (folder[0] == '\0') {
+        StrCopyBounded(PATH_BUFFER_SIZE, out, name);
+        return true;
+    }
+    const unsigned last = static_cast<unsigned>(strlen(folder)) - 1;
+    StrCopyBounded(PATH_BUFFER_SIZE, out, folder);
+    if (StrEqual(name, ".")) return true;
+    if (StrEqual(name, "..")) {
+        JoinParent(out);
+        return true;
+    }
+    size_t limit = PATH_BUFFER_SIZE;
+    if (!PathIsSeparatorAt(folder, last)) {
+        // A folder that fills the buffer leaves no room for the separator and
+        // its terminator: the name cannot be joined.
+        if (strlen(out) + 1 >= PATH_BUFFER_SIZE) return true;
+        strcat(out, "\\");
+        limit = PATH_BUFFER_SIZE - 1;
+    }
+    const size_t used = strlen(out);
+    if (used < limit) StrCopyBounded(limit - used, out + used, name);
+    return true;
+}
