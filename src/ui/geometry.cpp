@@ -1,0 +1,274 @@
+#include "ui/geometry.h"
+
+#include <stdlib.h>
+
+namespace {
+
+// A window counts as a child only when its parent really contains it: an owned
+// dialog has GetParent == owner but is not IsChild of it.
+HWND ChildParent(HWND hwnd)
+{
+    HWND parent = GetParent(hwnd);
+    if (parent != nullptr && IsChild(parent, hwnd)) {
+        return parent;
+    }
+    return nullptr;
+}
+
+// Screen point to the coordinates SetWindowPos expects for hwnd.
+void ToPlacementSpace(HWND hwnd, POINT* pt)
+{
+    HWND parent = ChildParent(hwnd);
+    if (parent != nullptr) {
+        ScreenToClient(parent, pt);
+    }
+}
+
+// A failed GetWindowRect writes nothing: start from zeros.
+RECT OuterRect(HWND hwnd)
+{
+    RECT rect = {0, 0, 0, 0};
+    GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+}  // namespace
+
+bool PointSet(POINT* pair, int x, int y)
+{
+    pair->x = x;
+    pair->y = y;
+    return true;
+}
+
+bool PointOffset(POINT* pair, int dx, int dy)
+{
+    pair->x += dx;
+    pair->y += dy;
+    return true;
+}
+
+int RectWidth(const RECT* rect)
+{
+    return rect->right - rect->left;
+}
+
+int RectHeight(const RECT* rect)
+{
+    return rect->bottom - rect->top;
+}
+
+bool RectGetSize(const RECT* rect, SIZE* out)
+{
+    out->cx = RectWidth(rect);
+    out->cy = RectHeight(rect);
+    return true;
+}
+
+bool WndGetPos(HWND hwnd, POINT* out)
+{
+    const RECT rect = OuterRect(hwnd);
+    return PointSet(out, rect.left, rect.top);
+}
+
+bool WndGetSize(HWND hwnd, SIZE* out)
+{
+    const RECT rect = OuterRect(hwnd);
+    return RectGetSize(&rect, out);
+}
+
+int WndGetWidth(HWND hwnd)
+{
+    SIZE size;
+    WndGetSize(hwnd, &size);
+    return size.cx;
+}
+
+int WndGetHeight(HWND hwnd)
+{
+    SIZE size;
+    WndGetSize(hwnd, &size);
+    return size.cy;
+}
+
+int WndGetTop(HWND hwnd)
+{
+    POINT pos;
+    WndGetPos(hwnd, &pos);
+    return pos.y;
+}
+
+int WndGetBottom(HWND hwnd)
+{
+    return WndGetTop(hwnd) + WndGetHeight(hwnd);
+}
+
+int DlgItemTop(HWND hDlg, int id)
+{
+    return WndGetTop(GetDlgItem(hDlg, id));
+}
+
+int DlgItemBottom(HWND hDlg, int id)
+{
+    return WndGetBottom(GetDlgItem(hDlg, id));
+}
+
+bool WndOffsetFrom(HWND hwnd, POINT* pt)
+{
+    POINT origin;
+    WndGetPos(hwnd, &origin);
+    return PointOffset(pt, -origin.x, -origin.y);
+}
+
+bool WndMoveTo(HWND hwnd, int x, int y)
+{
+    return SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE) != 0;
+}
+
+bool WndResizeTo(HWND hwnd, int cx, int cy)
+{
+    return SetWindowPos(hwnd, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOMOVE) != 0;
+}
+
+bool WndMoveBy(HWND hwnd, int dx, int dy)
+{
+    POINT pos;
+    WndGetPos(hwnd, &pos);
+    ToPlacementSpace(hwnd, &pos);
+    return WndMoveTo(hwnd, pos.x + dx, pos.y + dy);
+}
+
+bool DlgItemMoveBy(HWND hDlg, int id, int dy)
+{
+    return WndMoveBy(GetDlgItem(hDlg, id), 0, dy);
+}
+
+bool WndResizeBy(HWND hwnd, int dcx, int dcy)
+{
+    SIZE size;
+    WndGetSize(hwnd, &size);
+    return WndResizeTo(hwnd, size.cx + dcx, size.cy + dcy);
+}
+
+void DeferMoveResizeBy(HDWP* batch, HWND hDlg, int id, int dx, int dy, int dcx, int dcy)
+{
+    HWND item = GetDlgItem(hDlg, id);
+    POINT pos;
+    SIZE size;
+    WndGetPos(item, &pos);
+    ToPlacementSpace(item, &pos);
+    WndGetSize(item, &size);
+    // On failure DeferWindowPos has already freed the batch: keep its null.
+    *batch = DeferWindowPos(*batch, item, nullptr, pos.x + dx, pos.y + dy,
+                            size.cx + dcx, size.cy + dcy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WndCenterOnCursor(HWND hwnd)
+{
+    SIZE size;
+    WndGetSize(hwnd, &size);
+    POINT p = {0, 0};
+    GetCursorPos(&p);
+    PointOffset(&p, -(size.cx / 2), -(size.cy / 2));
+
+    RECT area;
+    if (!GetWorkArea(&area)) {
+        SetRect(&area, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    }
+    // Left and top last: a window larger than the area keeps its caption and
+    // left edge reachable and runs over on the right and bottom.
+    if (p.x + size.cx > area.right) {
+        p.x = area.right - size.cx;
+    }
+    if (p.x < area.left) {
+        p.x = area.left;
+    }
+    if (p.y + size.cy > area.bottom) {
+        p.y = area.bottom - size.cy;
+    }
+    if (p.y < area.top) {
+        p.y = area.top;
+    }
+    ToPlacementSpace(hwnd, &p);
+    WndMoveTo(hwnd, p.x, p.y);
+}
+
+bool WndShow(HWND hwnd, bool show)
+{
+    return ShowWindow(hwnd, show ? SW_SHOWNA : SW_HIDE) != 0;
+}
+
+bool DlgItemShow(HWND hDlg, int id, bool show)
+{
+    return WndShow(GetDlgItem(hDlg, id), show);
+}
+
+bool DlgItemEnable(HWND hDlg, int id, bool enable)
+{
+    return EnableWindow(GetDlgItem(hDlg, id), enable) != 0;
+}
+
+bool IsLiveWindow(HWND hwnd)
+{
+    return hwnd != nullptr && IsWindow(hwnd) != 0;
+}
+
+bool IsLiveDlgItem(HWND hDlg, int id)
+{
+    return IsLiveWindow(hDlg) && IsLiveWindow(GetDlgItem(hDlg, id));
+}
+
+bool WndInvalidate(HWND hwnd)
+{
+    return InvalidateRect(hwnd, nullptr, FALSE) != 0;
+}
+
+LRESULT SetWindowIcon(HWND hwnd, WPARAM which, HICON icon)
+{
+    return SendMessageA(hwnd, WM_SETICON, which, (LPARAM)icon);
+}
+
+char* WndGetTextAlloc(HWND hwnd)
+{
+    const int length = GetWindowTextLengthA(hwnd);
+    const size_t capacity = (size_t)(length > 0 ? length : 0) + 1;
+    char* text = (char*)malloc(capacity);
+    if (text == nullptr) {
+        return nullptr;
+    }
+    // GetWindowTextA may fail before it writes the terminator.
+    text[0] = 0;
+    GetWindowTextA(hwnd, text, (int)capacity);
+    text[capacity - 1] = 0;
+    return text;
+}
+
+bool WndGetFontInfo(HWND hwnd, LOGFONTA* out)
+{
+    HFONT font = (HFONT)SendMessageA(hwnd, WM_GETFONT, 0, 0);
+    if (font == nullptr) {
+        return false;
+    }
+    return GetObjectA(font, sizeof(LOGFONTA), out) == (int)sizeof(LOGFONTA);
+}
+
+bool GetCursorClientPos(HWND hwnd, POINT* out)
+{
+    PointSet(out, 0, 0);
+    GetCursorPos(out);
+    return ScreenToClient(hwnd, out) != 0;
+}
+
+bool IsCursorInClient(HWND hwnd)
+{
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(hwnd, &client);
+    POINT pt;
+    GetCursorClientPos(hwnd, &pt);
+    return PtInRect(&client, pt) != 0;
+}
+
+bool GetWorkArea(RECT* out)
+{
+    return SystemParametersInfoA(SPI_GETWORKAREA, 0, out, 0) != 0;
+}
