@@ -11,8 +11,8 @@ bool RegKeyCreate(HKEY parent, const char* name, HKEY* key)
 {
     static char noClass[] = "";
     DWORD disposition;
-    return RegCreateKeyExA(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                           NULL, key, &disposition) == ERROR_SUCCESS;
+    return RegCreateKeyExA(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
+                           key, &disposition) == ERROR_SUCCESS;
 }
 
 bool RegKeyClose(HKEY key)

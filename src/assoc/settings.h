@@ -23,8 +23,8 @@ enum {
 };
 
 struct AssociationKind {
-    int id;             // minus ASSOC_KIND_FILE: the index of its block
-    uint32_t flag;      // its bit in the enabled and changed masks
+    int id;                 // minus ASSOC_KIND_FILE: the index of its block
+    uint32_t flag;          // its bit in the enabled and changed masks
     const char* className;  // under HKEY_CLASSES_ROOT
 };
 

@@ -14,9 +14,18 @@ public:
     {
         memcpy(bytes_.data(), earlier.c_str(), earlier.size() + 1);
     }
-    char* data() { return bytes_.data(); }
-    size_t size() const { return size_; }
-    bool Terminated() const { return memchr(bytes_.data(), 0, size_) != nullptr; }
+    char* data()
+    {
+        return bytes_.data();
+    }
+    size_t size() const
+    {
+        return size_;
+    }
+    bool Terminated() const
+    {
+        return memchr(bytes_.data(), 0, size_) != nullptr;
+    }
     bool GuardIntact() const
     {
         for (size_t i = size_; i < bytes_.size(); ++i)
@@ -24,7 +33,10 @@ public:
         return true;
     }
     // The text up to its terminator (only meaningful when Terminated()).
-    std::string Text() const { return std::string(bytes_.data(), strnlen(bytes_.data(), size_)); }
+    std::string Text() const
+    {
+        return std::string(bytes_.data(), strnlen(bytes_.data(), size_));
+    }
 
 private:
     size_t size_;

@@ -74,7 +74,10 @@ protected:
         ASSERT_TRUE(RegTestSetString(VerbPath(target_[index]), nullptr, menu));
         ASSERT_TRUE(RegTestSetString(CommandPath(target_[index]), nullptr, command));
     }
-    std::string Dump(int index) const { return RegTestDump(target_[index]); }
+    std::string Dump(int index) const
+    {
+        return RegTestDump(target_[index]);
+    }
 
     std::string target_[ASSOC_KIND_COUNT];
     std::unique_ptr<RegKeyBackup> backups_[ASSOC_KIND_COUNT];

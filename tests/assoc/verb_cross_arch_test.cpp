@@ -22,7 +22,8 @@ WORD PeMachine(const std::string& path)
     IMAGE_DOS_HEADER dos;
     memcpy(&dos, file.data(), sizeof dos);
     const size_t at = static_cast<size_t>(dos.e_lfanew) + 4;  // past "PE\0\0"
-    if (dos.e_magic != IMAGE_DOS_SIGNATURE || file.size() < at + sizeof(IMAGE_FILE_HEADER)) return 0;
+    if (dos.e_magic != IMAGE_DOS_SIGNATURE || file.size() < at + sizeof(IMAGE_FILE_HEADER))
+        return 0;
     IMAGE_FILE_HEADER header;
     memcpy(&header, file.data() + at, sizeof header);
     return header.Machine;

@@ -48,8 +48,8 @@ void ReadNode(HKEY key, RegKeyBackup::Node* node)
             break;
         std::string data(size, '\0');
         nameLength = 16384;
-        RegEnumValueW(key, i, name, &nameLength, nullptr, &type,
-                      reinterpret_cast<BYTE*>(&data[0]), &size);
+        RegEnumValueW(key, i, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
+                      &size);
         data.resize(size);
         node->values[std::wstring(name, nameLength)] = {type, data};
     }
@@ -71,8 +71,8 @@ void WriteNode(HKEY key, const RegKeyBackup::Node& node)
     }
     for (const auto& sub : node.keys) {
         HKEY subKey = nullptr;
-        if (RegCreateKeyExW(key, sub.first.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                            &subKey, nullptr) != ERROR_SUCCESS)
+        if (RegCreateKeyExW(key, sub.first.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &subKey,
+                            nullptr) != ERROR_SUCCESS)
             continue;
         WriteNode(subKey, sub.second);
         RegCloseKey(subKey);
@@ -166,17 +166,16 @@ bool RegTestDeleteTree(const std::string& path)
     return !RegTestKeyExists(path);
 }
 
-bool RegTestSetValue(const std::string& path, const char* name, DWORD type,
-                     const std::string& data)
+bool RegTestSetValue(const std::string& path, const char* name, DWORD type, const std::string& data)
 {
     // Wide paths: the ANSI calls refuse paths longer than MAX_PATH under Wine.
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CLASSES_ROOT, WidePath(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
         return false;
-    const LONG status = RegSetValueExA(key, name, 0, type,
-                                       reinterpret_cast<const BYTE*>(data.data()),
-                                       static_cast<DWORD>(data.size()));
+    const LONG status =
+        RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                       static_cast<DWORD>(data.size()));
     RegCloseKey(key);
     return status == ERROR_SUCCESS;
 }
@@ -220,7 +219,8 @@ std::string RegTestSubkeys(const std::string& path)
     HKEY key = OpenW(WidePath(path), KEY_READ);
     if (!key) return "<missing>";
     std::string out;
-    for (const std::wstring& name : SubkeyNames(key)) out += (out.empty() ? "" : ",") + Narrow(name);
+    for (const std::wstring& name : SubkeyNames(key))
+        out += (out.empty() ? "" : ",") + Narrow(name);
     RegCloseKey(key);
     return out;
 }

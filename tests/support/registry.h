@@ -18,8 +18,14 @@ public:
     ScratchClass(const ScratchClass&) = delete;
     ScratchClass& operator=(const ScratchClass&) = delete;
 
-    const std::string& Name() const { return name_; }
-    const char* c_str() const { return name_.c_str(); }
+    const std::string& Name() const
+    {
+        return name_;
+    }
+    const char* c_str() const
+    {
+        return name_.c_str();
+    }
     // Name() + "\\" + relative
     std::string operator/(const std::string& relative) const;
 
