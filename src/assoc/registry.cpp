@@ -1,0 +1,61 @@
+#include "assoc/registry.h"
+
+#include <string.h>
+
+bool RegKeyOpen(HKEY parent, const char* name, HKEY* key)
+{
+    return RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, key) == ERROR_SUCCESS;
+}
+
+bool RegKeyCreate(HKEY parent, const char* name, HKEY* key)
+{
+    static char noClass[] = "";
+    DWORD disposition;
+    return RegCreateKeyExA(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
+                           key, &disposition) == ERROR_SUCCESS;
+}
+
+bool RegKeyClose(HKEY key)
+{
+    return RegCloseKey(key) == ERROR_SUCCESS;
+}
+
+bool RegKeyDelete(HKEY parent, const char* name)
+{
+    return RegDeleteKeyA(parent, name) == ERROR_SUCCESS;
+}
+
+bool RegKeyExists(HKEY parent, const char* name)
+{
+    HKEY key;
+    if (!RegKeyOpen(parent, name, &key)) return false;
+    RegKeyClose(key);
+    return true;
+}
+
+bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size)
+{
+    if (size == 0) return false;
+    DWORD count = size;
+    const LONG status =
+        RegQueryValueExA(key, NULL, NULL, NULL, reinterpret_cast<BYTE*>(buffer), &count);
+    if (status == ERROR_SUCCESS && count < size) {
+        // A string may have been stored without its terminator, and other
+        // types have none: end the text right after the data.
+        buffer[count] = '\0';
+        return true;
+    }
+    if (status == ERROR_SUCCESS && buffer[size - 1] == '\0') return true;
+    if (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        // Too long: what the call left in the buffer is undefined, and a cut
+        // text could end inside a double-byte character.
+        buffer[0] = '\0';
+    }
+    return false;
+}
+
+bool RegSetDefaultString(HKEY key, const char* text)
+{
+    return RegSetValueExA(key, NULL, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                          static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
+}

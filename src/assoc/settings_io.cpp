@@ -1,0 +1,40 @@
+#include "assoc/settings_io.h"
+
+#include "assoc/verb.h"
+#include "text/str.h"
+
+const char ASSOC_DEFAULT_MENU_TEXT[] = "↑へ移動";
+
+bool LoadAssociationSettings(AssociationSettings* settings)
+{
+    settings->enabledMask = 0;
+    for (const AssociationKind& kind : AssociationKindTable) {
+        AssociationKindBlock* block = &settings->kinds[kind.id - ASSOC_KIND_FILE];
+        block->targetText[0] = '\0';
+        // A registered entry without values shows empty texts, whatever the
+        // record held before.
+        block->menuText[0] = '\0';
+        block->commandLine[0] = '\0';
+        if (ReadVerb(kind.className, block->menuText, block->commandLine)) {
+            settings->enabledMask |= kind.flag;
+        } else {
+            StrCopyBounded(sizeof block->menuText, block->menuText, ASSOC_DEFAULT_MENU_TEXT);
+            BuildDefaultCommandLine(block->commandLine);
+        }
+    }
+    return true;
+}
+
+bool ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed)
+{
+    for (const AssociationKind& kind : AssociationKindTable) {
+        if (!(changed & kind.flag)) continue;
+        const AssociationKindBlock* block = &edited->kinds[kind.id - ASSOC_KIND_FILE];
+        if (edited->enabledMask & kind.flag) {
+            WriteVerb(kind.className, block->menuText, block->commandLine);
+        } else {
+            RemoveVerb(kind.className);
+        }
+    }
+    return true;
+}

@@ -1,0 +1,113 @@
+#include "assoc/verb.h"
+
+#include "assoc/registry.h"
+#include "assoc/settings.h"
+#include "text/str.h"
+
+const char ASSOC_VERB_KEY[] = "Vellanort.nobo";
+
+bool ResolveClassName(char* out, const char* className)
+{
+    StrCopyBounded(CLASS_NAME_SIZE, out, className);
+    // The cut name from here on, so that the class looked at is the one opened.
+    HKEY classKey;
+    if (!RegKeyOpen(HKEY_CLASSES_ROOT, out, &classKey)) return true;
+    char value[CLASS_NAME_SIZE];
+    const bool read = RegGetDefaultValue(classKey, value, sizeof value);
+    RegKeyClose(classKey);
+    if (!read) return true;
+    // An empty value names no class; subkey "" would be HKEY_CLASSES_ROOT itself.
+    if (value[0] != '\0' && RegKeyExists(HKEY_CLASSES_ROOT, value)) {
+        StrCopyBounded(CLASS_NAME_SIZE, out, value);
+    }
+    return true;
+}
+
+bool OpenClassKey(const char* className, HKEY* key)
+{
+    char resolved[CLASS_NAME_SIZE];
+    ResolveClassName(resolved, className);
+    if (resolved[0] == '\0') return false;  // HKEY_CLASSES_ROOT is no class
+    return RegKeyOpen(HKEY_CLASSES_ROOT, resolved, key);
+}
+
+bool OpenShellKey(const char* className, HKEY* key)
+{
+    HKEY classKey;
+    if (!OpenClassKey(className, &classKey)) return false;
+    const bool opened = RegKeyOpen(classKey, "shell", key);
+    RegKeyClose(classKey);
+    return opened;
+}
+
+bool OpenVerbKey(const char* className, HKEY* key)
+{
+    HKEY shellKey;
+    if (!OpenShellKey(className, &shellKey)) return false;
+    const bool opened = RegKeyOpen(shellKey, ASSOC_VERB_KEY, key);
+    RegKeyClose(shellKey);
+    return opened;
+}
+
+bool ReadVerb(const char* className, char* menuText, char* commandLine)
+{
+    HKEY verbKey;
+    if (!OpenVerbKey(className, &verbKey)) return false;
+    RegGetDefaultValue(verbKey, menuText, ASSOC_MENU_TEXT_SIZE);
+    HKEY commandKey;
+    if (!RegKeyOpen(verbKey, "command", &commandKey)) {
+        RegKeyClose(verbKey);
+        return false;
+    }
+    RegGetDefaultValue(commandKey, commandLine, ASSOC_COMMAND_LINE_SIZE);
+    RegKeyClose(commandKey);
+    RegKeyClose(verbKey);
+    return true;
+}
+
+bool WriteVerb(const char* className, const char* menuText, const char* commandLine)
+{
+    HKEY classKey;
+    if (!OpenClassKey(className, &classKey)) return false;
+    HKEY shellKey;
+    if (!RegKeyCreate(classKey, "shell", &shellKey)) {
+        RegKeyClose(classKey);
+        return false;
+    }
+    HKEY verbKey;
+    if (!RegKeyCreate(shellKey, ASSOC_VERB_KEY, &verbKey)) {
+        RegKeyClose(shellKey);
+        RegKeyClose(classKey);
+        return false;
+    }
+    RegSetDefaultString(verbKey, menuText);
+    HKEY commandKey;
+    if (!RegKeyCreate(verbKey, "command", &commandKey)) {
+        RegKeyClose(verbKey);
+        RegKeyClose(shellKey);
+        RegKeyClose(classKey);
+        return false;
+    }
+    RegSetDefaultString(commandKey, commandLine);
+    RegKeyClose(commandKey);
+    RegKeyClose(verbKey);
+    RegKeyClose(shellKey);
+    RegKeyClose(classKey);
+    return true;
+}
+
+bool RemoveVerb(const char* className)
+{
+    HKEY shellKey;
+    if (!OpenShellKey(className, &shellKey)) return false;
+    if (RegKeyExists(shellKey, ASSOC_VERB_KEY)) {
+        HKEY verbKey;
+        if (RegKeyOpen(shellKey, ASSOC_VERB_KEY, &verbKey)) {
+            if (RegKeyExists(verbKey, "command")) RegKeyDelete(verbKey, "command");
+            RegKeyClose(verbKey);
+            RegKeyDelete(shellKey, ASSOC_VERB_KEY);
+        }
+    }
+    RegKeyClose(shellKey);
+    return true;
+}
