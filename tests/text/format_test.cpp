@@ -51,6 +51,13 @@ TEST(StrFormatBounded, ExactFitAndOneLonger)
     EXPECT_EQ(-1, StrFormatBounded(5, buf, "%s", "abcde"));
     EXPECT_EQ(std::string("abcd\0", 5), std::string(buf, 5));
     EXPECT_EQ('#', buf[5]);
+    // The buffer is full just as a conversion begins: still a cut.
+    memset(buf, '#', sizeof buf);
+    EXPECT_EQ(-1, StrFormatBounded(4, buf, "abc%c", 'x'));
+    EXPECT_EQ(std::string("abc\0", 4), std::string(buf, 4));
+    EXPECT_EQ(-1, StrFormatBounded(4, buf, "abc%s", "x"));
+    EXPECT_EQ(std::string("abc\0", 4), std::string(buf, 4));
+    EXPECT_EQ('#', buf[4]);
 }
 
 TEST(StrFormatBounded, SizeZeroWritesNothing)
