@@ -2,24 +2,27 @@
 
 #include "text/str.h"
 
-// Formats at most limit characters into buf. Returns the count, or a negative
-// value when the text did not fit (buf then holds the first limit characters,
-// not terminated). On Windows this is msvcrt's own formatter, which behaves so
-// and keeps mingw's larger printf out of the program.
-static int FormatRaw(char* buf, size_t limit, const char* format, va_list args)
+// Formats into the n bytes of buf. Returns the count when the whole text fits
+// in n - 1 characters, else -1; the text may be left unterminated either way.
+// On Windows this is msvcrt's own formatter, which keeps mingw's larger printf
+// out of the program. It is handed all n bytes, one more than the text may
+// use: Wine's msvcrt returns the count instead of -1 when the buffer is already
+// full as a %s or %c begins, and with the spare byte such a cut always shows as
+// a count of n (or -1), never as a text that seems to fit.
+static int FormatRaw(char* buf, size_t n, const char* format, va_list args)
 {
 #ifdef _WIN32
-    return _vsnprintf(buf, limit, format, args);
+    const int r = _vsnprintf(buf, n, format, args);
 #else
-    const int r = vsnprintf(buf, limit + 1, format, args);
-    return (r < 0 || static_cast<size_t>(r) > limit) ? -1 : r;
+    const int r = vsnprintf(buf, n, format, args);
 #endif
+    return (r < 0 || static_cast<size_t>(r) >= n) ? -1 : r;
 }
 
 int StrFormatBoundedV(size_t n, char* buf, const char* format, va_list args)
 {
     if (n == 0) return -1;
-    const int r = FormatRaw(buf, n - 1, format, args);
+    const int r = FormatRaw(buf, n, format, args);
     if (r > 0 && static_cast<size_t>(r) < n)
         buf[r] = '\0';
     else

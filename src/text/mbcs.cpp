@@ -20,6 +20,12 @@ int MbcsByteClassAt(const char* s, unsigned index)
             cls = MbcsIsTrailByte(c) ? MBC_TRAIL : MBC_SINGLE;
         else
             cls = MbcsIsLeadByte(c) ? MBC_LEAD : MBC_SINGLE;
-        if (i == index) return cls;
+        if (i == index) {
+            // A lead byte without its trail (another byte or the terminator
+            // follows) starts no character: it stands alone.
+            if (cls == MBC_LEAD && !MbcsIsTrailByte(static_cast<unsigned char>(s[i + 1])))
+                return MBC_SINGLE;
+            return cls;
+        }
     }
 }

@@ -5,7 +5,7 @@
 
 enum {
     MBC_SINGLE = 0,  // single-byte character, or at or past the terminator
-    MBC_LEAD = 1,    // first byte of a double-byte character
+    MBC_LEAD = 1,    // first byte of a double-byte character (its trail follows)
     MBC_TRAIL = 2,   // second byte of a double-byte character
 };
 

@@ -4,6 +4,7 @@
 
 enum { PATH_BUFFER_SIZE = 261 };  // MAX_PATH + 1
 
+// True when s[index] is a real separator; index lies within the string.
 bool PathIsSeparatorAt(const char* s, unsigned index);
 
 // Cuts the path at its last real separator. Returns the cut-off last
