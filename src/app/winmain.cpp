@@ -1,7 +1,26 @@
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
 
-// Placeholder entry point until the run modes land: does nothing, exits 0.
+#include "app/argument_filter.h"
+#include "app/cmdline_split.h"
+#include "app/mem.h"
+#include "app/run.h"
+#include "app/trace.h"
+
+// The program splits its own command line: Explorer passes paths that a C
+// runtime's argument rules were never made for.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    int count = 0;
+    char** argv = SplitCommandLine(GetCommandLineA(), &count);
+    if (!argv) return 1;
+    for (int i = 0; i < count; ++i) GetTraceSink()("argv[%2d]=%s\r\n", i, argv[i]);
+    DropUnsafeArguments(count, argv);
+    InitCommonControls();
+    CoInitialize(nullptr);
+    const int result = RunMain(count, argv);
+    CoUninitialize();
+    MemFree(argv);
+    return result;
 }

@@ -70,3 +70,11 @@ bool PathJoin(char* out, const char* folder, const char* name)
     if (used < limit) StrCopyBounded(limit - used, out + used, name);
     return true;
 }
+
+void PathDriveToRoot(char* folder)
+{
+    if (folder[0] != '\0' && folder[1] == ':' && folder[2] == '\0') {
+        folder[2] = '\\';
+        folder[3] = '\0';
+    }
+}

@@ -18,3 +18,7 @@ const char* PathFindName(const char* path);
 // ".." its parent. A name that does not fit is cut, never inside a double-byte
 // character. Always true.
 bool PathJoin(char* out, const char* folder, const char* name);
+
+// "X:" names the current folder of drive X, not its root: turns it into "X:\".
+// Other paths are left alone. folder must have room for one more byte.
+void PathDriveToRoot(char* folder);

@@ -13,14 +13,39 @@ std::string BesideTest(const char* name)
     return s + name;
 }
 
-int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs)
+static std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& overrides)
+{
+    std::vector<std::wstring> entries;
+    wchar_t* strings = GetEnvironmentStringsW();
+    for (const wchar_t* p = strings; *p; p += wcslen(p) + 1) entries.push_back(p);
+    FreeEnvironmentStringsW(strings);
+    for (const std::wstring& o : overrides) {
+        const std::wstring name = o.substr(0, o.find(L'=') + 1);
+        bool replaced = false;
+        for (std::wstring& e : entries)
+            if (_wcsnicmp(e.c_str(), name.c_str(), name.size()) == 0) e = o, replaced = true;
+        if (!replaced) entries.push_back(o);
+    }
+    std::vector<wchar_t> block;
+    for (const std::wstring& e : entries) {
+        block.insert(block.end(), e.begin(), e.end());
+        block.push_back(L'\0');
+    }
+    block.push_back(L'\0');
+    return block;
+}
+
+int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs,
+               const std::vector<std::wstring>& environment)
 {
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
+    std::vector<wchar_t> env = EnvironmentBlock(environment);
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        env.data(), nullptr, &si, &pi))
         return -1;
     int result = -2;
     if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) {

@@ -1,13 +1,16 @@
 #pragma once
 // Starting real programs from tests, as Explorer would.
 #include <string>
+#include <vector>
 
 // The full path of a program built beside the running test (bin/NAME).
 std::string BesideTest(const char* name);
 // Starts a process with this exact Unicode command line, waits up to
 // timeoutMs, and returns its exit code (or -1 when it could not start,
-// -2 on time-out, after which it is killed).
-int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs = 30000);
+// -2 on time-out, after which it is killed). environment: NAME=VALUE entries
+// that replace or add to this process's environment for the child.
+int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs = 30000,
+               const std::vector<std::wstring>& environment = {});
 // code page 932 bytes to UTF-16 and back.
 std::wstring Widen(const std::string& ansi);
 std::string Narrow(const std::wstring& wide);

@@ -1,0 +1,117 @@
+#include "app/move_op.h"
+
+#include <shellapi.h>
+
+#include "app/file_tests.h"
+#include "text/path.h"
+#include "text/str.h"
+
+namespace {
+
+const char kOverwriteError[] = "上書きエラー - [nobo]";
+const char kOverwriteQuestion[] = "上書き確認 - [nobo]";
+const char kFileOntoFolder[] =
+    "ファイルの移動に失敗しました。\n%s\n\n移動先に同名のフォルダが存在します。\n\n%s";
+const char kFolderOntoFile[] =
+    "フォルダの移動に失敗しました。\n%s\n\n移動先に同名のファイルが存在します。\n%s";
+const char kFolderExists[] = "以下のフォルダは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？";
+const char kFileExists[] = "以下のファイルは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？";
+
+void MakePathList(char* list, const char* path)
+{
+    StrFormatBounded(PATH_LIST_SIZE, list, "%s%c%c", path, 0, 0);
+}
+
+// Both before and after a move, the result is read from the file system.
+bool MovedAway(const char* item, const char* destination)
+{
+    return PathExists(destination) && !PathExists(item);
+}
+
+// The destination is taken: let the shell move the item into the folder that
+// holds the destination, so it merges with the same-named folder there (and
+// asks its own questions). Handing it the destination path itself would nest
+// the item inside it.
+bool ShellMoveInto(const char* item, const char* destination)
+{
+    char folder[PATH_BUFFER_SIZE + 1];
+    StrCopyBounded(PATH_BUFFER_SIZE, folder, destination);
+    PathStripLast(folder);
+    PathDriveToRoot(folder);
+
+    char from[PATH_LIST_SIZE];
+    char to[PATH_LIST_SIZE];
+    MakePathList(from, item);
+    MakePathList(to, folder);
+
+    SHFILEOPSTRUCTA op;
+    MemZero(&op, sizeof op);
+    op.hwnd = nullptr;
+    op.wFunc = FO_MOVE;
+    op.pFrom = from;
+    op.pTo = to;
+    op.fFlags = FOF_ALLOWUNDO;
+    if (SHFileOperationA(&op) != 0) return false;
+    if (op.fAnyOperationsAborted) return false;
+    return MovedAway(item, destination);
+}
+
+}  // namespace
+
+int ShowMessageF(HWND owner, UINT type, const char* caption, const char* format, ...)
+{
+    char text[1024];
+    va_list args;
+    va_start(args, format);
+    StrFormatBoundedV(sizeof text, text, format, args);
+    va_end(args);
+    text[sizeof text - 1] = '\0';
+    return MessageBoxA(owner, text, caption, type);
+}
+
+bool SendToRecycleBin(const char* list)
+{
+    SHFILEOPSTRUCTA op;
+    MemZero(&op, sizeof op);
+    op.hwnd = nullptr;
+    op.wFunc = FO_DELETE;
+    op.pFrom = list;
+    op.pTo = nullptr;
+    // Where the bin cannot take the file (a network share, a file too large
+    // for it), the shell would delete it outright: it must warn instead.
+    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_WANTNUKEWARNING;
+    SHFileOperationA(&op);
+    return true;
+}
+
+bool ResolveMoveConflict(const char* item, const char* destination)
+{
+    if (!PathExists(destination)) return true;
+    if (PathIsFolder(destination) && PathIsFile(item)) {
+        ShowMessageF(nullptr, MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
+        return false;
+    }
+    if (PathIsFile(destination) && PathIsFolder(item)) {
+        ShowMessageF(nullptr, MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
+        return false;
+    }
+    if (PathIsFolder(destination) && PathIsFolder(item))
+        return ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFolderExists, destination) ==
+               IDYES;
+    if (PathIsFile(destination) && PathIsFile(item)) {
+        if (ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFileExists, destination) != IDYES)
+            return false;
+        char list[PATH_LIST_SIZE];
+        MakePathList(list, destination);
+        SendToRecycleBin(list);
+        return true;
+    }
+    return false;
+}
+
+bool MoveItem(const char* item, const char* destination)
+{
+    if (PathExists(destination)) return ShellMoveInto(item, destination);
+    if (!MoveFileA(item, destination)) return false;
+    return MovedAway(item, destination);
+}

@@ -1,0 +1,28 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/file_tests.h"
+#include "app/move_op.h"
+#include "app/run.h"
+#include "text/path.h"
+#include "text/str.h"
+
+void MoveUp(const char* item, unsigned flags)
+{
+    // One spare byte: "C:" may become "C:\" below.
+    char folder[PATH_BUFFER_SIZE + 1];
+    char destination[PATH_BUFFER_SIZE];
+    StrCopyBounded(PATH_BUFFER_SIZE, folder, item);
+    PathStripLast(folder);
+    if (!PathIsFolder(folder)) return;
+    PathStripLast(folder);
+    if (!PathIsFolder(folder)) return;
+    PathJoin(destination, folder, PathFindName(item));
+    if (StrEqualNoCase(item, destination)) return;
+    if (!ResolveMoveConflict(item, destination)) return;
+    if (!MoveItem(item, destination)) return;
+    if (flags & OPTF_OPEN) {
+        PathDriveToRoot(folder);
+        ShellExecuteA(nullptr, "open", folder, nullptr, nullptr, SW_SHOWNORMAL);
+    }
+}

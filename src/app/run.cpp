@@ -1,0 +1,48 @@
+#include "app/run.h"
+
+#include "assoc/assoc_dialog.h"
+#include "text/str.h"
+
+namespace {
+
+struct OptionRow {
+    const char* text;
+    unsigned flag;
+};
+
+const OptionRow kOptions[] = {
+    {"/open", OPTF_OPEN},
+};
+
+}  // namespace
+
+int ChooseRunMode(int count)
+{
+    return count <= 1 ? RUNMODE_SETUP : RUNMODE_MOVE;
+}
+
+// A switch is only recognised, not removed: it also reaches the path
+// resolution, where it names nothing and is dropped.
+unsigned ParseOptions(int count, char** argv)
+{
+    unsigned flags = 0;
+    for (int i = 1; i < count; ++i)
+        for (const OptionRow& row : kOptions)
+            if (StrEqualNoCase(argv[i], row.text)) flags |= row.flag;
+    return flags;
+}
+
+int RunMain(int count, char** argv)
+{
+    if (ChooseRunMode(count) == RUNMODE_SETUP) {
+        ShowAssociationDialog();
+        return 0;
+    }
+    const unsigned flags = ParseOptions(count, argv);
+    int resolved = 0;
+    char** items = ResolveArguments(count - 1, argv + 1, &resolved);
+    if (!items) return 0;
+    for (int i = 0; i < resolved; ++i) MoveUp(items[i], flags);
+    FreeArgumentList(items, resolved);
+    return 0;
+}
