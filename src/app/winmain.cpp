@@ -1,11 +1,11 @@
 #include <windows.h>
-#include <commctrl.h>
 #include <objbase.h>
 
 #include "app/argument_filter.h"
 #include "app/cmdline_split.h"
 #include "app/mem.h"
 #include "app/run.h"
+#include "app/system_library.h"
 #include "app/trace.h"
 
 // The program splits its own command line: Explorer passes paths that a C
@@ -17,7 +17,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     if (!argv) return 1;
     for (int i = 0; i < count; ++i) GetTraceSink()("argv[%2d]=%s\r\n", i, argv[i]);
     DropUnsafeArguments(count, argv);
-    InitCommonControls();
+    InitCommonControlsFromSystem();
     CoInitialize(nullptr);
     const int result = RunMain(count, argv);
     CoUninitialize();
