@@ -201,29 +201,28 @@ INT_PTR AssocOnSysCommand(HWND hDlg, WPARAM wParam)
 INT_PTR CALLBACK AssocDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        return AssocOnInitDialog(hDlg);
-    case WM_COMMAND:
-        return AssocOnCommand(hDlg, wParam);
-    case WM_SYSCOMMAND:
-        return AssocOnSysCommand(hDlg, wParam);
-    case WM_SIZE:
-        return AssocOnSize(hDlg, wParam, lParam);
-    case WM_GETMINMAXINFO:
-        return AssocOnGetMinMaxInfo((MINMAXINFO*)lParam);
-    case WM_NCHITTEST:
-        return AssocOnNcHitTest(hDlg, wParam, lParam);
-    case WM_DESTROY:
-        return TRUE;
+        case WM_INITDIALOG:
+            return AssocOnInitDialog(hDlg);
+        case WM_COMMAND:
+            return AssocOnCommand(hDlg, wParam);
+        case WM_SYSCOMMAND:
+            return AssocOnSysCommand(hDlg, wParam);
+        case WM_SIZE:
+            return AssocOnSize(hDlg, wParam, lParam);
+        case WM_GETMINMAXINFO:
+            return AssocOnGetMinMaxInfo((MINMAXINFO*)lParam);
+        case WM_NCHITTEST:
+            return AssocOnNcHitTest(hDlg, wParam, lParam);
+        case WM_DESTROY:
+            return TRUE;
     }
     return FALSE;
 }
 
 bool ShowAssociationDialog()
 {
-    const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr),
-                                           MAKEINTRESOURCEA(IDD_ASSOCIATION), nullptr,
-                                           AssocDialogProc, 0);
+    const INT_PTR result = DialogBoxParamA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ASSOCIATION), nullptr, AssocDialogProc, 0);
     for (HICON& icon : g_dialogIcons) {
         if (icon) DestroyIcon(icon);
         icon = nullptr;

@@ -1,5 +1,6 @@
 #include "support/dialog_resource.h"
 
+#include <stdio.h>
 #include <string.h>
 
 #include "support/process.h"
@@ -30,8 +31,8 @@ struct Reader {
         if (first != 0xFFFF) return String();
         p += 2;
         const WORD ordinal = Take<WORD>();
-        static const char* const names[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR",
-                                            "COMBOBOX"};
+        static const char* const names[] = {"BUTTON",  "EDIT",      "STATIC",
+                                            "LISTBOX", "SCROLLBAR", "COMBOBOX"};
         if (ordinal >= 0x80 && ordinal <= 0x85) return names[ordinal - 0x80];
         return "#" + std::to_string(ordinal);
     }
@@ -65,8 +66,8 @@ DialogResource ReadDialogResource(HMODULE module, int id, WORD language)
         EnumResourceLanguagesA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(id), FirstLanguage,
                                reinterpret_cast<LONG_PTR>(&language));
     HRSRC found = FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(id), language);
-    const BYTE* base = found ? static_cast<const BYTE*>(LockResource(LoadResource(module, found)))
-                             : nullptr;
+    const BYTE* base =
+        found ? static_cast<const BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
     if (!base) return d;
     Reader r = {base};
     if (r.Take<WORD>() != 1 || r.Take<WORD>() != 0xFFFF) return d;  // not DIALOGEX
@@ -101,4 +102,36 @@ DialogResource ReadDialogResource(HMODULE module, int id, WORD language)
         d.items.push_back(item);
     }
     return d;
+}
+
+const DialogResourceItem* FindDialogItem(const DialogResource& dialog, DWORD id)
+{
+    for (const DialogResourceItem& item : dialog.items)
+        if (item.id == id) return &item;
+    return nullptr;
+}
+
+static std::string Units(const RECT& r)
+{
+    char text[64];
+    snprintf(text, sizeof text, "%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+std::string DescribeDialog(const DialogResource& d)
+{
+    char head[96];
+    snprintf(head, sizeof head, "%08lX %lX %s %04X ", d.style, d.exStyle, Units(d.units).c_str(),
+             d.language);
+    char font[48];
+    snprintf(font, sizeof font, "%u %u %u %u ", d.pointSize, d.weight, d.italic, d.charset);
+    return head + d.menu + "|" + d.className + "|" + d.caption + "|" + font + d.face;
+}
+
+std::string DescribeDialogItem(const DialogResourceItem& item)
+{
+    char head[96];
+    snprintf(head, sizeof head, "%lu %s %08lX %lX %lu %s ", item.id, item.className.c_str(),
+             item.style, item.exStyle, item.helpId, Units(item.units).c_str());
+    return head + item.text;
 }

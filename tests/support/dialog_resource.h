@@ -26,3 +26,10 @@ struct DialogResource {
 
 // language 0: whichever language the resource has.
 DialogResource ReadDialogResource(HMODULE module, int id, WORD language = 0);
+// One line each, for comparing and reading: "<style hex> <exstyle hex> x,y,cx,cy
+// <language hex> menu|class|caption|points weight italic charset face" and
+// "<id> <class> <style hex> <exstyle hex> <help id> x,y,cx,cy <text>".
+std::string DescribeDialog(const DialogResource& dialog);
+std::string DescribeDialogItem(const DialogResourceItem& item);
+// The item with that control id, or null.
+const DialogResourceItem* FindDialogItem(const DialogResource& dialog, DWORD id);
