@@ -236,3 +236,35 @@ std::string RegTestDump(const std::string& path)
     DumpNode(path, node, &out);
     return out;
 }
+
+RealKindClasses::RealKindClasses()
+{
+    const char* const classes[2] = {"*", "directory"};
+    for (int i = 0; i < 2; ++i) {
+        const std::string named = RegTestGetString(classes[i]);
+        target_[i] = (named != "<missing>" && !named.empty() && RegTestKeyExists(named))
+                         ? named
+                         : classes[i];
+        if (!RegTestKeyExists(target_[i])) {
+            target_[i].clear();
+            continue;
+        }
+        backups_[i] = std::make_unique<RegKeyBackup>(target_[i] + "\\shell");
+        RegTestDeleteTree(VerbPath(i));
+    }
+}
+
+std::string RealKindClasses::VerbPath(int kind) const
+{
+    return target_[kind] + "\\shell\\Vellanort.nobo";
+}
+
+std::string RealKindClasses::CommandPath(int kind) const
+{
+    return VerbPath(kind) + "\\command";
+}
+
+std::string RealKindClasses::Dump(int kind) const
+{
+    return RegTestDump(target_[kind] + "\\shell");
+}

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,3 +78,27 @@ std::string RegTestSubkeys(const std::string& path);
 // line, sorted; "<missing>" when the key does not exist. Equal dumps mean a
 // byte-for-byte equal subtree.
 std::string RegTestDump(const std::string& path);
+
+// The real "*" and "directory" classes, each followed once through a default
+// value that names another class as the program does. Their shell keys are
+// saved and stripped of the program's entry; destroyed, they are put back.
+class RealKindClasses {
+public:
+    RealKindClasses();
+    RealKindClasses(const RealKindClasses&) = delete;
+    RealKindClasses& operator=(const RealKindClasses&) = delete;
+
+    // Where kind 0 (files) and 1 (folders) keep their entry; empty when the
+    // class is missing from the prefix.
+    const std::string& Target(int kind) const
+    {
+        return target_[kind];
+    }
+    std::string VerbPath(int kind) const;     // <target>\shell\Vellanort.nobo
+    std::string CommandPath(int kind) const;  // ...\command
+    std::string Dump(int kind) const;         // RegTestDump of the shell key
+
+private:
+    std::string target_[2];
+    std::unique_ptr<RegKeyBackup> backups_[2];
+};

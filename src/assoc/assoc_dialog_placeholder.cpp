@@ -1,7 +1,0 @@
-#include "assoc/assoc_dialog.h"
-
-// Placeholder until the association dialog exists: shows nothing.
-bool ShowAssociationDialog()
-{
-    return false;
-}

@@ -1,0 +1,92 @@
+#include "support/dialog_probe.h"
+
+#include "support/box_answerer.h"
+
+bool operator==(const RECT& a, const RECT& b)
+{
+    return EqualRect(&a, &b) != 0;
+}
+
+void PrintTo(const RECT& r, std::ostream* out)
+{
+    *out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
+std::string ItemText(HWND dlg, int id)
+{
+    return WindowTextA(GetDlgItem(dlg, id));
+}
+
+void ClickItem(HWND dlg, int id)
+{
+    SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0);
+}
+
+LONG_PTR ItemStyle(HWND dlg, int id)
+{
+    return GetWindowLongPtrA(GetDlgItem(dlg, id), GWL_STYLE);
+}
+
+RECT ItemPlacement(HWND dlg, int id)
+{
+    RECT r = {};
+    GetWindowRect(GetDlgItem(dlg, id), &r);
+    MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+RECT UnitsToPixels(HWND dlg, RECT units)
+{
+    MapDialogRect(dlg, &units);
+    return units;
+}
+
+SIZE OuterSize(HWND hwnd)
+{
+    RECT r = {};
+    GetWindowRect(hwnd, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void ResizeTo(HWND hwnd, int cx, int cy)
+{
+    SetWindowPos(hwnd, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string TabOrder(HWND dlg)
+{
+    std::string order;
+    HWND first = GetNextDlgTabItem(dlg, nullptr, FALSE);
+    HWND at = first;
+    for (int i = 0; at && i < 100; ++i) {
+        order += (order.empty() ? "" : " ") + std::to_string(GetDlgCtrlID(at));
+        at = GetNextDlgTabItem(dlg, at, FALSE);
+        if (at == first) break;
+    }
+    return order;
+}
+
+std::string DescribeMenuItems(HMENU menu, int first, int count)
+{
+    std::string items;
+    for (int i = first; first >= 0 && i < first + count; ++i) {
+        char text[128] = "";
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        const bool separator = GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR;
+        items += std::to_string(GetMenuItemID(menu, i)) + (separator ? "-" : text) + " ";
+    }
+    return items;
+}
+
+int MenuItemPosition(HMENU menu, UINT id)
+{
+    for (int pos = 0; pos < GetMenuItemCount(menu); ++pos)
+        if (GetMenuItemID(menu, pos) == id) return pos;
+    return -1;
+}
+
+void DispatchPosted(HWND hwnd)
+{
+    MSG m;
+    while (IsWindowVisible(hwnd) && PeekMessageA(&m, hwnd, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+}
