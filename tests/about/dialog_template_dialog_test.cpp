@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "about/about_template.h"
 #include "about/dialog_template.h"
 #include "app/mem.h"
 
@@ -126,15 +127,6 @@ const uint32_t POPUP_STYLE = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 // "ＭＳ Ｐゴシック" 9 pt, no caption.
 TEST(DialogTemplateDialog, AboutDescriptionOpens)
 {
-    static const char16_t face[] = u"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF";
-    const DialogItemSpec items[] = {
-        {DLG_CLASS_STATIC, (uintptr_t)u"", 0x50000003, 0, 7, 7, 20, 21, 100},
-        {DLG_CLASS_STATIC, (uintptr_t)u"", 0x50000000, 0, 30, 7, 1, 8, 101},
-        {DLG_CLASS_STATIC, (uintptr_t)u"", 0x50000000, 0, 30, 16, 1, 8, 102},
-        {DLG_CLASS_STATIC, (uintptr_t)u"", 0x50000000, 0, 30, 25, 1, 8, 103},
-        {DLG_CLASS_BUTTON, (uintptr_t)u"OK", 0x50020001, 0, 45, 35, 45, 14, IDOK},
-    };
-    const DialogHeaderSpec header = {0x90C820C2, 0, 5, 0, 0, 38, 56, 0, u"", 0, face, 9};
     const ExpectedItem expected[] = {
         {100, "Static", "", {7, 7, 20, 21}},
         {101, "Static", "", {30, 7, 1, 8}},
@@ -142,7 +134,8 @@ TEST(DialogTemplateDialog, AboutDescriptionOpens)
         {103, "Static", "", {30, 25, 1, 8}},
         {IDOK, "Button", "OK", {45, 35, 45, 14}},
     };
-    RunAndCheck(header, items, expected, 5, "#32770", "", L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF");
+    RunAndCheck(ABOUT_TEMPLATE_HEADER, ABOUT_TEMPLATE_ITEMS, expected, 5, "#32770", "",
+                L"\uFF2D\uFF33 \uFF30\u30B4\u30B7\u30C3\u30AF");
 }
 
 // Class names, texts and caption as strings; an item without WS_CHILD; the

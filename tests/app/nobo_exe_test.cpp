@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
-
+#include "support/open_handler.h"
 #include "support/process.h"
 #include "support/scratch.h"
 
@@ -97,47 +96,8 @@ TEST(OtherCodePage, MovesOnlyAsciiPaths)
 // drive's root is opened as "C:\", never as "C:" (that drive's current folder).
 class NoboExeOpen : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        const std::string command = "\"" + BesideTest("open_recorder.exe") + "\" \"%1\"";
-        for (const char* key : kKeys) {
-            HKEY k;
-            ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0,
-                                                     KEY_ALL_ACCESS, nullptr, &k, nullptr));
-            char old[1024] = {};
-            LONG size = sizeof old;
-            saved_.push_back(RegQueryValueA(k, nullptr, old, &size) == ERROR_SUCCESS ? old : "");
-            RegSetValueExA(k, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                           static_cast<DWORD>(command.size() + 1));
-            RegCloseKey(k);
-        }
-        record_ = scratch_ / "opened.txt";
-        SetEnvironmentVariableA("NOBO_OPEN_RECORD", record_.c_str());
-    }
-    void TearDown() override
-    {
-        for (size_t i = 0; i < saved_.size(); ++i)
-            RegSetValueA(HKEY_CLASSES_ROOT, kKeys[i], REG_SZ, saved_[i].c_str(), 0);
-        SetEnvironmentVariableA("NOBO_OPEN_RECORD", nullptr);
-    }
-    // The recorder writes after nobo.exe has exited; give it a moment.
-    std::string Opened(size_t lines)
-    {
-        std::string got;
-        for (int i = 0; i < 100; ++i) {
-            got = ReadFileBytes(record_);
-            if (got != "<missing>" && static_cast<size_t>(std::count(got.begin(), got.end(), '\n')) >= lines)
-                break;
-            Sleep(50);
-        }
-        return got;
-    }
-
-    static constexpr const char* kKeys[] = {"Folder\\shell\\open\\command",
-                                            "Directory\\shell\\open\\command"};
-    std::vector<std::string> saved_;
+    RecordingOpenHandler recorder_{{"Folder", "Directory"}};
     ScratchDir scratch_{"open"};
-    std::string record_;
 };
 
 TEST_F(NoboExeOpen, OpensTheDestinationOncePerMovedItem)
@@ -150,7 +110,7 @@ TEST_F(NoboExeOpen, OpensTheDestinationOncePerMovedItem)
     EXPECT_EQ(0, RunNobo(Quoted(w + "\\in\\a.txt") + L" /open " + Quoted(w + "\\in\\missing") +
                          L" " + Quoted(w + "\\in\\b.txt")));
     EXPECT_EQ("a.txt b.txt in\\", ListFolder(w));
-    EXPECT_EQ(w + "\n" + w + "\n", Opened(2));
+    EXPECT_EQ(w + "\n" + w + "\n", recorder_.Opened(2));
 }
 
 TEST_F(NoboExeOpen, OpensADriveRootAsItsRoot)
@@ -161,7 +121,7 @@ TEST_F(NoboExeOpen, OpensADriveRootAsItsRoot)
     ASSERT_TRUE(WriteFileBytes(top + "\\r.txt", "r"));
     EXPECT_EQ(0, RunNobo(L"/open " + Quoted(top + "\\r.txt")));
     EXPECT_EQ("r", ReadFileBytes("C:\\r.txt"));
-    EXPECT_EQ("C:\\\n", Opened(1));
+    EXPECT_EQ("C:\\\n", recorder_.Opened(1));
     DeleteFileA("C:\\r.txt");
     RemoveTree(top);
 }

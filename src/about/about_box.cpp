@@ -1,0 +1,170 @@
+#include "about/about_box.h"
+
+#include <shellapi.h>
+
+#include "about/about_template.h"
+#include "app/mem.h"
+#include "text/path.h"
+#include "text/str.h"
+#include "ui/geometry.h"
+#include "ui/link_label.h"
+
+const char PROP_ABOUTDIALOGDATA[] = "PROP_ABOUTDIALOGDATA";
+
+namespace {
+
+// At most one About box per process: a second request brings it forward.
+HWND g_aboutBox = nullptr;
+
+AboutDialogData* DialogData(HWND dialog)
+{
+    return (AboutDialogData*)GetPropA(dialog, PROP_ABOUTDIALOGDATA);
+}
+
+INT_PTR OnInitDialog(HWND dialog, AboutDialogData* data)
+{
+    g_aboutBox = dialog;
+    SetPropA(dialog, PROP_ABOUTDIALOGDATA, (HANDLE)data);
+    SetWindowIcon(dialog, ICON_BIG, data->largeIcon);
+    SetWindowIcon(dialog, ICON_SMALL, data->smallIcon);
+    // Before the auto-sizing: the widened box grows to the right of this.
+    WndCenterOnCursor(dialog);
+    AboutSetVersionTexts(dialog, GetModuleHandleA(nullptr));
+    SetFreeResourcesText(GetDlgItem(dialog, IDC_ABOUT_RESOURCES));
+    // The text first: the attach gives the link the underlined font it is
+    // then measured in.
+    HWND link = GetDlgItem(dialog, IDC_ABOUT_LINK);
+    SetWindowTextA(link, data->params->url);
+    LinkLabelAttach(link);
+    SendMessageA(GetDlgItem(dialog, IDC_ABOUT_ICON), STM_SETICON, (WPARAM)data->largeIcon, 0);
+    TooltipAddTool(CreateTooltipWindow(dialog, GetModuleHandleA(nullptr)), dialog, link);
+    AboutAutoSize(dialog);
+    return TRUE;
+}
+
+INT_PTR OnCommand(HWND dialog, WPARAM wParam)
+{
+    const WORD id = LOWORD(wParam);
+    if (id == IDOK || id == IDCANCEL) {
+        EndDialog(dialog, id);
+    }
+    return TRUE;
+}
+
+// The whole background drags the box, like a caption.
+INT_PTR OnHitTest(HWND dialog, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT hit = DefWindowProcA(dialog, WM_NCHITTEST, wParam, lParam);
+    if (hit == HTCLIENT) {
+        hit = HTCAPTION;
+    }
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, hit);
+    return TRUE;
+}
+
+// A click opens the site and closes the box; hover and leave go back to the
+// link, which lights up only then. Only the link itself is answered: sending
+// to any other sender (the box included) could come straight back here.
+INT_PTR OnLinkNotify(HWND dialog, LPARAM lParam)
+{
+    const NMHDR* header = (const NMHDR*)lParam;
+    if (header == nullptr || header->hwndFrom != GetDlgItem(dialog, IDC_ABOUT_LINK)) {
+        return TRUE;
+    }
+    if (header->code == LLN_CLICKED) {
+        const AboutDialogData* data = DialogData(dialog);
+        if (data != nullptr) {
+            ShellExecuteA(dialog, nullptr, data->params->url, nullptr, nullptr, SW_SHOWNORMAL);
+        }
+        EndDialog(dialog, IDOK);
+        return TRUE;
+    }
+    const LRESULT result = SendMessageA(header->hwndFrom, WM_NOTIFY, header->idFrom, lParam);
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, result);
+    return result;
+}
+
+}  // namespace
+
+bool AboutSetVersionTexts(HWND dialog, HMODULE module)
+{
+    DWORD* translation = nullptr;
+    void* block = LoadVersionBlock(module, &translation);
+    if (block == nullptr) {
+        return false;
+    }
+    char name[PATH_BUFFER_SIZE];
+    char version[PATH_BUFFER_SIZE];
+    QueryVersionString(name, block, translation[0], "ProductName");
+    if (name[0] == '\0') {
+        QueryVersionString(name, block, translation[0], "FileDescription");
+    }
+    QueryVersionString(version, block, translation[0], "ProductVersion");
+    MemFree(block);
+    char text[PATH_BUFFER_SIZE - 1];
+    StrFormatBounded(sizeof text, text, "%s ver. %s", name, version);
+    SetDlgItemTextA(dialog, IDC_ABOUT_PRODUCT, text);
+    StrFormatBounded(sizeof text, text, "%s について", name);
+    SetWindowTextA(dialog, text);
+    return true;
+}
+
+INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+        case WM_INITDIALOG:
+            return OnInitDialog(dialog, (AboutDialogData*)lParam);
+        case WM_COMMAND:
+            return OnCommand(dialog, wParam);
+        case WM_NCHITTEST:
+            return OnHitTest(dialog, wParam, lParam);
+        case WM_NOTIFY:
+            return wParam == IDC_ABOUT_LINK ? OnLinkNotify(dialog, lParam) : TRUE;
+        case WM_DESTROY:
+            RemovePropA(dialog, PROP_ABOUTDIALOGDATA);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+HWND GetAboutBoxWindow()
+{
+    return g_aboutBox;
+}
+
+INT_PTR RunAboutBox(HWND owner, const AboutBoxParams* params)
+{
+    if (g_aboutBox != nullptr) {
+        BringWindowToTop(g_aboutBox);
+        SetForegroundWindow(g_aboutBox);
+        ShowWindow(g_aboutBox, SW_SHOWDEFAULT);
+        return 0;
+    }
+    void* dialogTemplate = BuildAboutTemplate();
+    if (dialogTemplate == nullptr) {
+        return 0;
+    }
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    AboutDialogData data;
+    data.largeIcon = GetModuleIcon(instance, 0);
+    data.smallIcon = GetModuleIcon(instance, 1);
+    data.params = params;
+    const INT_PTR result = DialogBoxIndirectParamA(instance, (LPCDLGTEMPLATEA)dialogTemplate, owner,
+                                                   AboutDlgProc, (LPARAM)&data);
+    g_aboutBox = nullptr;
+    if (data.largeIcon != nullptr) {
+        DestroyIcon(data.largeIcon);
+    }
+    if (data.smallIcon != nullptr) {
+        DestroyIcon(data.smallIcon);
+    }
+    MemFree(dialogTemplate);
+    return result;
+}
+
+bool ShowAboutBox(HWND owner, const AboutBoxParams* params)
+{
+    RunAboutBox(owner, params);
+    return true;
+}
