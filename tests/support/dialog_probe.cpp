@@ -85,6 +85,42 @@ int MenuItemPosition(HMENU menu, UINT id)
     return -1;
 }
 
+namespace {
+
+struct TopWindowSearch {
+    DWORD pid;
+    const std::string* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM p)
+{
+    TopWindowSearch& s = *reinterpret_cast<TopWindowSearch*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == s.pid && IsWindowVisible(hwnd) && WindowTextA(hwnd) == *s.caption) s.found = hwnd;
+    return !s.found;
+}
+
+}  // namespace
+
+HWND FindTopWindow(DWORD processId, const std::string& caption)
+{
+    TopWindowSearch s = {processId, &caption, nullptr};
+    EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+int FocusedItemId(HWND dlg)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &info) || !info.hwndFocus ||
+        GetParent(info.hwndFocus) != dlg)
+        return 0;
+    return GetDlgCtrlID(info.hwndFocus);
+}
+
 void DispatchPosted(HWND hwnd)
 {
     MSG m;

@@ -28,5 +28,10 @@ std::string TabOrder(HWND dlg);
 std::string DescribeMenuItems(HMENU menu, int first, int count);
 // The first position holding the command id, or -1.
 int MenuItemPosition(HMENU menu, UINT id);
+// The visible top-level window of that process with this caption, or null.
+HWND FindTopWindow(DWORD processId, const std::string& caption);
+// The id of the control that has the keyboard focus in the dialog's thread
+// (any process), or 0.
+int FocusedItemId(HWND dlg);
 // Dispatches what has been posted to the window, until it hides.
 void DispatchPosted(HWND hwnd);

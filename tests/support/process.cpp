@@ -35,8 +35,7 @@ static std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& ov
     return block;
 }
 
-int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs,
-               const std::vector<std::wstring>& environment)
+void* StartProgram(const std::wstring& commandLine, const std::vector<std::wstring>& environment)
 {
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
@@ -46,18 +45,30 @@ int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs,
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                         env.data(), nullptr, &si, &pi))
-        return -1;
+        return nullptr;
+    CloseHandle(pi.hThread);
+    return pi.hProcess;
+}
+
+int FinishProgram(void* process, unsigned timeoutMs)
+{
+    if (!process) return -1;
     int result = -2;
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0) {
         DWORD code = 0;
-        GetExitCodeProcess(pi.hProcess, &code);
+        GetExitCodeProcess(process, &code);
         result = static_cast<int>(code);
     } else {
-        TerminateProcess(pi.hProcess, 99);
+        TerminateProcess(process, 99);
     }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    CloseHandle(process);
     return result;
+}
+
+int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs,
+               const std::vector<std::wstring>& environment)
+{
+    return FinishProgram(StartProgram(commandLine, environment), timeoutMs);
 }
 
 std::wstring Widen(const std::string& ansi)

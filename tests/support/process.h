@@ -11,6 +11,13 @@ std::string BesideTest(const char* name);
 // that replace or add to this process's environment for the child.
 int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs = 30000,
                const std::vector<std::wstring>& environment = {});
+// Starts a process with this exact command line and returns its handle
+// (nullptr when it could not start), for FinishProgram.
+void* StartProgram(const std::wstring& commandLine,
+                   const std::vector<std::wstring>& environment = {});
+// Waits up to timeoutMs for the process and closes its handle: its exit code,
+// -1 for no process, -2 on time-out (it is then killed).
+int FinishProgram(void* process, unsigned timeoutMs = 30000);
 // code page 932 bytes to UTF-16 and back.
 std::wstring Widen(const std::string& ansi);
 std::string Narrow(const std::wstring& wide);

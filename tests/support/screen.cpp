@@ -10,12 +10,13 @@ COLORREF ScreenPixel(int x, int y)
     return c;
 }
 
-bool SaveWindowBitmap(HWND hwnd, const std::string& path)
+// The window's screen rectangle as the bytes of a 24-bit BMP file, or "".
+static std::string WindowBitmap(HWND hwnd)
 {
     RECT r;
-    if (!GetWindowRect(hwnd, &r)) return false;
+    if (!GetWindowRect(hwnd, &r)) return "";
     const int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0) return false;
+    if (w <= 0 || h <= 0) return "";
 
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
@@ -39,21 +40,46 @@ bool SaveWindowBitmap(HWND hwnd, const std::string& path)
     fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
     fh.bfSize = fh.bfOffBits + imageSize;
     bi.bmiHeader.biSizeImage = imageSize;
+    std::string bytes(reinterpret_cast<const char*>(&fh), sizeof fh);
+    bytes.append(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
+    bytes.append(static_cast<const char*>(bits), imageSize);
 
-    bool ok = false;
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (f != INVALID_HANDLE_VALUE) {
-        DWORD n1 = 0, n2 = 0, n3 = 0;
-        ok = WriteFile(f, &fh, sizeof fh, &n1, nullptr) &&
-             WriteFile(f, &bi.bmiHeader, sizeof bi.bmiHeader, &n2, nullptr) &&
-             WriteFile(f, bits, imageSize, &n3, nullptr) && n3 == imageSize;
-        CloseHandle(f);
-    }
     SelectObject(mem, old);
     DeleteObject(dib);
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
+    return bytes;
+}
+
+static bool WriteBitmap(const std::string& path, const std::string& bytes)
+{
+    if (bytes.empty()) return false;
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(f, bytes.data(), (DWORD)bytes.size(), &written, nullptr) &&
+                    written == bytes.size();
+    CloseHandle(f);
     return ok;
+}
+
+bool SaveWindowBitmap(HWND hwnd, const std::string& path)
+{
+    return WriteBitmap(path, WindowBitmap(hwnd));
+}
+
+bool SaveSettledWindowBitmap(HWND hwnd, const std::string& path)
+{
+    RedrawWindow(hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    std::string last = WindowBitmap(hwnd), now;
+    for (int settled = 0, tries = 0; settled < 3 && tries < 100; ++tries) {
+        Sleep(50);
+        now = WindowBitmap(hwnd);
+        settled = now == last ? settled + 1 : 0;
+        last.swap(now);
+    }
+    return WriteBitmap(path, last);
 }
 
 std::string ShotPath(const char* name)

@@ -11,6 +11,9 @@ COLORREF ScreenPixel(int x, int y);
 // Saves the screen rectangle of a window (outer frame included) as a 24-bit
 // BMP file. True when the file was written.
 bool SaveWindowBitmap(HWND hwnd, const std::string& path);
+// The same for a window of any process, once it has repainted and its
+// pixels have stopped changing.
+bool SaveSettledWindowBitmap(HWND hwnd, const std::string& path);
 // Where screenshots go: %NOBO_SHOT_DIR% when set, else the temp folder.
 std::string ShotPath(const char* name);
 // Lets the window paint: pumps this thread's messages for about ms milliseconds.
