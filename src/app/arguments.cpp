@@ -68,7 +68,9 @@ bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
     if (strlen(path) >= sizeof folder) return ShellResolvePath(out, path);
     StrCopyBounded(sizeof folder, folder, path);
     const char* name = PathStripLast(folder);
-    const bool plainName = name != folder && *name && !StrEqual(name, ".") && !StrEqual(name, "..");
+    // A folder without a parent ("", "C:") is left to the desktop's own reading.
+    const bool plainName = PathFindName(folder) != folder && *name && !StrEqual(name, ".") &&
+                           !StrEqual(name, "..");
     if (!plainName || !StrEqualNoCase(folder, parse->path)) {
         ForgetFolder(parse);
         if (plainName) StrCopyBounded(sizeof parse->path, parse->path, folder);
