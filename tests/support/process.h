@@ -11,6 +11,11 @@ std::string BesideTest(const char* name);
 // that replace or add to this process's environment for the child.
 int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs = 30000,
                const std::vector<std::wstring>& environment = {});
+// This process's environment with NAME=VALUE entries replaced or added, as
+// a block for CreateProcessW with CREATE_UNICODE_ENVIRONMENT.
+std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& overrides);
+// "path" for a command line.
+std::wstring Quoted(const std::string& path);
 // code page 932 bytes to UTF-16 and back.
 std::wstring Widen(const std::string& ansi);
 std::string Narrow(const std::wstring& wide);
