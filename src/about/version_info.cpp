@@ -3,8 +3,40 @@
 
 #include "about/about_box.h"
 #include "app/mem.h"
+#include "app/system_library.h"
 #include "text/path.h"
 #include "text/str.h"
+
+namespace {
+
+// version.dll is no KnownDLL: imported, it would be looked for beside the
+// program first. Its three calls are taken from the system folder's copy.
+typedef DWORD(WINAPI* VersionSizeProc)(LPCSTR, LPDWORD);
+typedef BOOL(WINAPI* VersionInfoProc)(LPCSTR, DWORD, DWORD, LPVOID);
+typedef BOOL(WINAPI* VersionQueryProc)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+
+struct VersionApi {
+    VersionSizeProc size;
+    VersionInfoProc info;
+    VersionQueryProc query;
+};
+
+const VersionApi* GetVersionApi()
+{
+    static VersionApi api;
+    static bool loaded;
+    if (!loaded) {
+        loaded = true;
+        if (HMODULE dll = LoadSystemLibrary("version.dll")) {
+            api.size = GetSystemProc<VersionSizeProc>(dll, "GetFileVersionInfoSizeA");
+            api.info = GetSystemProc<VersionInfoProc>(dll, "GetFileVersionInfoA");
+            api.query = GetSystemProc<VersionQueryProc>(dll, "VerQueryValueA");
+        }
+    }
+    return api.size && api.info && api.query ? &api : nullptr;
+}
+
+}  // namespace
 
 void* LoadVersionBlock(HMODULE module, DWORD** translation)
 {
@@ -12,8 +44,12 @@ void* LoadVersionBlock(HMODULE module, DWORD** translation)
     if (GetModuleFileNameA(module, path, PATH_BUFFER_SIZE) == 0) {
         return nullptr;
     }
+    const VersionApi* api = GetVersionApi();
+    if (api == nullptr) {
+        return nullptr;
+    }
     DWORD unused = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &unused);
+    const DWORD size = api->size(path, &unused);
     if (size == 0) {
         return nullptr;
     }
@@ -23,8 +59,8 @@ void* LoadVersionBlock(HMODULE module, DWORD** translation)
     }
     UINT length = 0;
     // A translation shorter than one language and code page pair is none.
-    if (GetFileVersionInfoA(path, 0, size, block) &&
-        VerQueryValueA(block, "\\VarFileInfo\\Translation", (void**)translation, &length) &&
+    if (api->info(path, 0, size, block) &&
+        api->query(block, "\\VarFileInfo\\Translation", (void**)translation, &length) &&
         length >= sizeof(DWORD)) {
         return block;
     }
@@ -37,9 +73,11 @@ bool QueryVersionString(char* out, const void* block, DWORD translation, const c
     char query[PATH_BUFFER_SIZE - 1];
     const char* value = nullptr;
     UINT length = 0;
-    if (StrFormatBounded(sizeof query, query, "\\StringFileInfo\\%04x%04x\\%s", LOWORD(translation),
+    const VersionApi* api = GetVersionApi();
+    if (api == nullptr ||
+        StrFormatBounded(sizeof query, query, "\\StringFileInfo\\%04x%04x\\%s", LOWORD(translation),
                          HIWORD(translation), name) < 0 ||
-        !VerQueryValueA(block, query, (void**)&value, &length) || value == nullptr) {
+        !api->query(block, query, (void**)&value, &length) || value == nullptr) {
         out[0] = '\0';
         return false;
     }

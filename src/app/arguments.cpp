@@ -7,6 +7,80 @@
 #include "app/mem.h"
 #include "app/run.h"
 #include "text/path.h"
+#include "text/str.h"
+
+namespace {
+
+// The shell parses a path one folder at a time, which is most of the time a
+// run takes when many items are given. Items of one folder (a selection)
+// share its parse: once a second item names the folder the previous one
+// named, the folder is parsed and bound once, and each further item is parsed
+// inside it alone. That is the same parse the desktop would make element by
+// element, so the result does not change.
+struct FolderParse {
+    char path[PATH_BUFFER_SIZE];  // the folder the previous item named; "" none
+    bool tried;                   // binding it was tried
+    IShellFolder* folder;
+    LPITEMIDLIST idList;          // the folder's, absolute
+};
+
+void ForgetFolder(FolderParse* parse)
+{
+    if (parse->folder) parse->folder->Release();
+    CoTaskMemFree(parse->idList);
+    MemZero(parse, sizeof *parse);
+}
+
+bool ParseIn(IShellFolder* folder, const char* path, LPITEMIDLIST* idList)
+{
+    WCHAR wide[MAX_PATH];
+    ULONG eaten = 0;
+    return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) &&
+           SUCCEEDED(folder->ParseDisplayName(nullptr, nullptr, wide, &eaten, idList, nullptr));
+}
+
+void BindFolder(FolderParse* parse)
+{
+    parse->tried = true;
+    IShellFolder* desktop = nullptr;
+    if (FAILED(SHGetDesktopFolder(&desktop))) return;
+    if (ParseIn(desktop, parse->path, &parse->idList))
+        desktop->BindToObject(parse->idList, nullptr, IID_IShellFolder,
+                              reinterpret_cast<void**>(&parse->folder));
+    desktop->Release();
+}
+
+bool ResolveInFolder(const FolderParse* parse, char* out, const char* name)
+{
+    LPITEMIDLIST child = nullptr;
+    if (!ParseIn(parse->folder, name, &child)) return false;
+    LPITEMIDLIST full = ILCombine(parse->idList, child);
+    const bool ok = full && SHGetPathFromIDListA(full, out);
+    CoTaskMemFree(full);
+    CoTaskMemFree(child);
+    if (!ok) out[0] = '\0';
+    return ok;
+}
+
+bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
+{
+    char folder[PATH_BUFFER_SIZE];
+    if (strlen(path) >= sizeof folder) return ShellResolvePath(out, path);
+    StrCopyBounded(sizeof folder, folder, path);
+    const char* name = PathStripLast(folder);
+    // A folder without a parent ("", "C:") is left to the desktop's own reading.
+    const bool plainName = PathFindName(folder) != folder && *name && !StrEqual(name, ".") &&
+                           !StrEqual(name, "..");
+    if (!plainName || !StrEqualNoCase(folder, parse->path)) {
+        ForgetFolder(parse);
+        if (plainName) StrCopyBounded(sizeof parse->path, parse->path, folder);
+        return ShellResolvePath(out, path);
+    }
+    if (!parse->tried) BindFolder(parse);
+    return (parse->folder && ResolveInFolder(parse, out, name)) || ShellResolvePath(out, path);
+}
+
+}  // namespace
 
 bool FreeArgumentList(char** list, int count)
 {
@@ -20,18 +94,21 @@ char** ResolveArguments(int candidates, char** argv, int* resolved)
     char** list = static_cast<char**>(malloc((candidates + 1) * sizeof(char*)));
     if (!list) return nullptr;
     *resolved = 0;
+    FolderParse parse = {};
     for (int i = 0; i < candidates; ++i) {
         char path[PATH_BUFFER_SIZE];
         if (!PathExists(argv[i])) continue;
-        if (!ShellResolvePath(path, argv[i])) continue;
+        if (!ResolveCandidate(&parse, path, argv[i])) continue;
         char* copy = static_cast<char*>(malloc(strlen(path) + 1));
         if (!copy) {
+            ForgetFolder(&parse);
             FreeArgumentList(list, *resolved);
             return nullptr;
         }
         strcpy(copy, path);
         list[(*resolved)++] = copy;
     }
+    ForgetFolder(&parse);
     list[*resolved] = nullptr;
     return list;
 }

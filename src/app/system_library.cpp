@@ -9,7 +9,7 @@ HMODULE LoadSystemLibrary(const char* name)
     if (n == 0 || n >= sizeof folder) return nullptr;
     char path[PATH_BUFFER_SIZE];
     PathJoin(path, folder, name);
-    return LoadLibraryA(path);
+    return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 bool InitCommonControlsFromSystem()
@@ -17,7 +17,7 @@ bool InitCommonControlsFromSystem()
     HMODULE comctl = LoadSystemLibrary("comctl32.dll");
     if (!comctl) return false;
     typedef void(WINAPI * InitFn)(void);
-    InitFn init = reinterpret_cast<InitFn>(GetProcAddress(comctl, "InitCommonControls"));
+    InitFn init = GetSystemProc<InitFn>(comctl, "InitCommonControls");
     if (!init) return false;
     init();
     return true;

@@ -5,8 +5,16 @@
 // only loaded from the system folder here.
 #include <windows.h>
 
-// The DLL of that name from the system folder, or NULL. It stays loaded.
+// The DLL of that name from the system folder, or NULL; its own imports are
+// looked for there too. The caller frees it, or keeps it for the process.
 HMODULE LoadSystemLibrary(const char* name);
+
+// GetProcAddress as the type the export really has (FARPROC takes no arguments).
+template <typename Proc>
+Proc GetSystemProc(HMODULE dll, const char* name)
+{
+    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
+}
 
 // InitCommonControls of the system's comctl32.dll: registers its window classes.
 bool InitCommonControlsFromSystem();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/clash_table.h"
 #include "app/file_tests.h"
 #include "app/move_op.h"
 #include "app/run.h"
@@ -14,60 +15,6 @@
 
 namespace {
 
-enum Kind { NONE, FILE_, FOLDER };
-
-void Make(const std::string& path, Kind kind, const std::string& bytes)
-{
-    if (kind == FILE_) {
-        ASSERT_TRUE(WriteFileBytes(path, bytes));
-    } else if (kind == FOLDER) {
-        ASSERT_TRUE(MakeFolder(path));
-        ASSERT_TRUE(WriteFileBytes(path + "\\inner.txt", bytes));
-    }
-}
-
-std::string Format(const char* format, const std::string& a, const std::string& b = "")
-{
-    char text[1024];
-    wsprintfA(text, format, a.c_str(), b.c_str());
-    return text;
-}
-
-const char kErrorCaption[] = "上書きエラー - [nobo]";
-const char kQuestionCaption[] = "上書き確認 - [nobo]";
-
-struct ClashRow {
-    const char* name;
-    Kind item;
-    Kind atDestination;
-    int answer;           // 0: no box expected
-    const char* caption;  // of the expected box
-    const char* text;     // printf format of the expected box text
-    bool textNamesItem;   // the text names the item first, then the destination
-    UINT type;
-    const char* after;    // listing of w and w\in afterwards, "w | in"
-};
-
-const ClashRow kClashes[] = {
-    {"free destination, file", FILE_, NONE, 0, nullptr, nullptr, false, 0, "X in\\ | "},
-    {"free destination, folder", FOLDER, NONE, 0, nullptr, nullptr, false, 0, "X\\ in\\ | "},
-    {"file onto folder", FILE_, FOLDER, IDOK, kErrorCaption,
-     "ファイルの移動に失敗しました。\n%s\n\n移動先に同名のフォルダが存在します。\n\n%s", true, MB_OK,
-     "X\\ in\\ | X"},
-    {"folder onto file", FOLDER, FILE_, IDOK, kErrorCaption,
-     "フォルダの移動に失敗しました。\n%s\n\n移動先に同名のファイルが存在します。\n%s", true, MB_OK,
-     "X in\\ | X\\"},
-    {"two folders, No", FOLDER, FOLDER, IDNO, kQuestionCaption,
-     "以下のフォルダは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？", false, MB_YESNO,
-     "X\\ in\\ | X\\"},
-    {"two files, No", FILE_, FILE_, IDNO, kQuestionCaption,
-     "以下のファイルは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？", false, MB_YESNO,
-     "X in\\ | X"},
-    {"two files, Yes", FILE_, FILE_, IDYES, kQuestionCaption,
-     "以下のファイルは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？", false, MB_YESNO,
-     "X in\\ | "},
-};
-
 class MoveUpClash : public testing::TestWithParam<ClashRow> {};
 
 TEST_P(MoveUpClash, AsksOrRefusesAndMoves)
@@ -75,10 +22,7 @@ TEST_P(MoveUpClash, AsksOrRefusesAndMoves)
     const ClashRow& row = GetParam();
     ScratchDir s("clash");
     const std::string w = s / "w", in = w + "\\in", item = in + "\\X", destination = w + "\\X";
-    ASSERT_TRUE(MakeFolder(w));
-    ASSERT_TRUE(MakeFolder(in));
-    Make(item, row.item, "item bytes");
-    Make(destination, row.atDestination, "old bytes");
+    MakeClash(w, row);
     const size_t trashedBefore = TrashedContents().size();
 
     BoxAnswerer answerer({row.answer});
@@ -90,9 +34,7 @@ TEST_P(MoveUpClash, AsksOrRefusesAndMoves)
         ASSERT_EQ(1u, answerer.Boxes().size());
         const SeenBox& box = answerer.Boxes()[0];
         EXPECT_EQ(row.caption, box.caption);
-        EXPECT_EQ(row.textNamesItem ? Format(row.text, item, destination)
-                                    : Format(row.text, destination),
-                  box.text);
+        EXPECT_EQ(ExpectedText(row, item, destination), box.text);
         EXPECT_EQ(row.type, box.buttons);
     }
     EXPECT_EQ(row.after, ListFolder(w) + " | " + ListFolder(in));

@@ -62,6 +62,40 @@ TEST(ResolveArguments, KeepsExistingItemsAsFullPathsInOrder)
     EXPECT_TRUE(FreeArgumentList(items, resolved));
 }
 
+// Items of one folder share the parse of it; each must still come out as the
+// shell resolves it alone.
+TEST(ResolveArguments, ItemsOfOneFolderResolveAsTheyDoAlone)
+{
+    ScratchDir s("batch");
+    const std::string d = s / "d";
+    ASSERT_TRUE(MakeFolder(d));
+    ASSERT_TRUE(MakeFolder(d + "\\sub"));
+    ASSERT_TRUE(WriteFileBytes(d + "\\a long name.txt", "a"));
+    ASSERT_TRUE(WriteFileBytes(d + "\\b.txt", "b"));
+    ASSERT_TRUE(WriteFileBytes(s / "c.txt", "c"));
+    char shortPath[MAX_PATH] = {};
+    GetShortPathNameA((d + "\\a long name.txt").c_str(), shortPath, sizeof shortPath);
+    const std::string names[] = {
+        d + "\\b.txt", d + "\\a long name.txt", d + "\\" + PathFindName(shortPath),
+        d + "\\missing", d + "\\B.TXT", d + "\\sub", d + "\\.", d + "\\..\\c.txt",
+        s / "c.txt", d + "\\b.txt", d + "\\",
+    };
+    std::vector<char*> candidates;
+    std::vector<std::string> alone;
+    for (const std::string& n : names) {
+        candidates.push_back(const_cast<char*>(n.c_str()));
+        char out[PATH_BUFFER_SIZE];
+        if (GetFileAttributesA(n.c_str()) != INVALID_FILE_ATTRIBUTES && ShellResolvePath(out, n.c_str()))
+            alone.push_back(out);
+    }
+    int resolved = -1;
+    char** items = ResolveArguments(static_cast<int>(candidates.size()), candidates.data(), &resolved);
+    ASSERT_NE(nullptr, items);
+    EXPECT_EQ(alone, std::vector<std::string>(items, items + resolved));
+    EXPECT_EQ(d + "\\a long name.txt", alone[2]);
+    FreeArgumentList(items, resolved);
+}
+
 TEST(ShellResolvePath, RefusesWhatIsNoFileSystemPath)
 {
     char out[PATH_BUFFER_SIZE] = "untouched";

@@ -54,6 +54,7 @@ void BoxAnswerer::OnActivate(HWND box)
     s.buttons = GetDlgItem(box, IDYES) ? MB_YESNO : MB_OK;
     int answer = fallback_ ? fallback_ : (s.buttons == MB_YESNO ? IDNO : IDOK);
     if (seen_.size() < answers_.size()) answer = answers_[seen_.size()];
+    s.answer = answer;
     seen_.push_back(s);
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
 }

@@ -11,6 +11,7 @@ struct SeenBox {
     std::string caption;
     std::string text;   // the static with id 0xFFFF
     UINT buttons;       // MB_OK or MB_YESNO, from which buttons the box has
+    int answer = 0;     // the button pressed
 };
 
 class BoxAnswerer {

@@ -13,7 +13,7 @@ std::string BesideTest(const char* name)
     return s + name;
 }
 
-static std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& overrides)
+std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& overrides)
 {
     std::vector<std::wstring> entries;
     wchar_t* strings = GetEnvironmentStringsW();
@@ -69,6 +69,11 @@ int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs,
                const std::vector<std::wstring>& environment)
 {
     return FinishProgram(StartProgram(commandLine, environment), timeoutMs);
+}
+
+std::wstring Quoted(const std::string& path)
+{
+    return L"\"" + Widen(path) + L"\"";
 }
 
 std::wstring Widen(const std::string& ansi)

@@ -18,6 +18,11 @@ void* StartProgram(const std::wstring& commandLine,
 // Waits up to timeoutMs for the process and closes its handle: its exit code,
 // -1 for no process, -2 on time-out (it is then killed).
 int FinishProgram(void* process, unsigned timeoutMs = 30000);
+// This process's environment with NAME=VALUE entries replaced or added, as
+// a block for CreateProcessW with CREATE_UNICODE_ENVIRONMENT.
+std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& overrides);
+// "path" for a command line.
+std::wstring Quoted(const std::string& path);
 // code page 932 bytes to UTF-16 and back.
 std::wstring Widen(const std::string& ansi);
 std::string Narrow(const std::wstring& wide);

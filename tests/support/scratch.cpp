@@ -1,5 +1,7 @@
 #include "support/scratch.h"
 
+#include "support/process.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -30,21 +32,13 @@ std::string ScratchDir::operator/(const std::string& relative) const
     return path_ + "\\" + relative;
 }
 
-bool WriteFileBytes(const std::string& path, const std::string& bytes)
+std::wstring LongPath(const std::string& absolutePath)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
-    return ok && written == bytes.size();
+    return L"\\\\?\\" + Widen(absolutePath);
 }
 
-std::string ReadFileBytes(const std::string& path)
+static std::string ReadAll(HANDLE h)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return "<missing>";
     std::string out;
     char buf[4096];
@@ -52,6 +46,46 @@ std::string ReadFileBytes(const std::string& path)
     while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got) out.append(buf, got);
     CloseHandle(h);
     return out;
+}
+
+static bool WriteAll(HANDLE h, const std::string& bytes)
+{
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+    return ok && written == bytes.size();
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    return WriteAll(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr),
+                    bytes);
+}
+
+bool WriteFileBytes(const std::wstring& longPath, const std::string& bytes)
+{
+    return WriteAll(CreateFileW(longPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr),
+                    bytes);
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    return ReadAll(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+std::string ReadFileBytes(const std::wstring& longPath)
+{
+    return ReadAll(CreateFileW(longPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool MakeFolder(const std::wstring& longPath)
+{
+    return CreateDirectoryW(longPath.c_str(), nullptr) != 0;
 }
 
 bool MakeFolder(const std::string& path)
@@ -85,18 +119,54 @@ static std::vector<std::string> Names(const std::string& folder)
     return names;
 }
 
+static std::vector<std::wstring> NamesW(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring n = fd.cFileName;
+        if (n != L"." && n != L"..") names.push_back(n);
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+    return names;
+}
+
+std::vector<std::wstring> FilesBelow(const std::wstring& longPath)
+{
+    std::vector<std::wstring> files;
+    for (const std::wstring& n : NamesW(longPath)) {
+        const std::wstring path = longPath + L"\\" + n;
+        const DWORD a = GetFileAttributesW(path.c_str());
+        if (a == INVALID_FILE_ATTRIBUTES) continue;
+        if (!(a & FILE_ATTRIBUTE_DIRECTORY)) {
+            files.push_back(path);
+            continue;
+        }
+        const std::vector<std::wstring> below = FilesBelow(path);
+        files.insert(files.end(), below.begin(), below.end());
+    }
+    return files;
+}
+
+static bool RemoveTreeW(const std::wstring& path)
+{
+    const DWORD a = GetFileAttributesW(path.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return true;
+    SetFileAttributesW(path.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
+    if (a & FILE_ATTRIBUTE_DIRECTORY) {
+        for (const std::wstring& n : NamesW(path)) RemoveTreeW(path + L"\\" + n);
+        RemoveDirectoryW(path.c_str());
+    } else {
+        DeleteFileW(path.c_str());
+    }
+    return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
 bool RemoveTree(const std::string& path)
 {
-    DWORD a = GetFileAttributesA(path.c_str());
-    if (a == INVALID_FILE_ATTRIBUTES) return true;
-    SetFileAttributesA(path.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
-    if (a & FILE_ATTRIBUTE_DIRECTORY) {
-        for (const std::string& n : Names(path)) RemoveTree(path + "\\" + n);
-        RemoveDirectoryA(path.c_str());
-    } else {
-        DeleteFileA(path.c_str());
-    }
-    return !Exists(path);
+    return RemoveTreeW(LongPath(path));
 }
 
 std::string ListFolder(const std::string& path)

@@ -1,6 +1,7 @@
 #pragma once
 // Scratch folders with real files for tests, removed with everything in them.
 #include <string>
+#include <vector>
 
 class ScratchDir {
 public:
@@ -23,7 +24,14 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // The whole content, or "<missing>" when the file cannot be opened.
 std::string ReadFileBytes(const std::string& path);
 bool MakeFolder(const std::string& path);
-// Deletes a file or a folder tree; true when nothing is left.
+// Paths past MAX_PATH: the wide calls with the \\?\ prefix on an absolute path.
+std::wstring LongPath(const std::string& absolutePath);
+bool WriteFileBytes(const std::wstring& longPath, const std::string& bytes);
+std::string ReadFileBytes(const std::wstring& longPath);
+bool MakeFolder(const std::wstring& longPath);
+// Every file below a folder, in its folders too, as long paths.
+std::vector<std::wstring> FilesBelow(const std::wstring& longPath);
+// Deletes a file or a folder tree, long paths too; true when nothing is left.
 bool RemoveTree(const std::string& path);
 bool Exists(const std::string& path);
 bool IsFolder(const std::string& path);
