@@ -203,12 +203,16 @@ TEST_F(UserJourney, DragsByTheClientAreaAndSizesOnlySideways)
                                {mid.x, w.top + 1},
                                {mid.x, w.bottom - 2}};
         const POINT from = spots[spot];
-        ASSERT_TRUE(MouseDrag(from, {from.x + by.x, from.y + by.y}));
+        ASSERT_TRUE(MousePressAndMove(from, {from.x + by.x, from.y + by.y}));
         want = {want.left + change.left, want.top + change.top, want.right + change.right,
                 want.bottom + change.bottom};
-        EXPECT_TRUE(WaitUntil([&] { return ScreenRect(dlg) == want; }))
-            << testing::PrintToString(ScreenRect(dlg)) << " not " << testing::PrintToString(want)
-            << " after spot " << spot;
+        EXPECT_TRUE(WaitUntil([&] {
+            return ScreenRect(dlg) == want && KeyboardFocusRect() == want;
+        })) << testing::PrintToString(ScreenRect(dlg))
+            << " not " << testing::PrintToString(want) << " after spot " << spot << " X "
+            << testing::PrintToString(KeyboardFocusRect());
+        ASSERT_TRUE(MouseRelease());
+        EXPECT_EQ(want, ScreenRect(dlg)) << "released at spot " << spot;
     };
     drag(BACKGROUND, {-30, 20}, {-30, 20, -30, 20});
 

@@ -1,5 +1,8 @@
 #include "support/real_input.h"
 
+#include <stdlib.h>
+#include <string.h>
+
 #include "support/scratch.h"
 
 namespace {
@@ -28,13 +31,13 @@ std::string Point(POINT p)
 
 }  // namespace
 
-bool XdoTool(const std::string& arguments, std::string* output)
+bool RunUnix(const std::string& command, std::string* output)
 {
     static ScratchDir dir("xdo");
     static unsigned count;
     const std::string out = dir / ("out" + std::to_string(++count)), done = out + ".rc";
-    std::string line = "/bin/sh -c \"xdotool " + arguments + " > '" + UnixPath(out) +
-                       "' ; echo $? > '" + UnixPath(done) + "'\"";
+    std::string line = "/bin/sh -c \"" + command + " > '" + UnixPath(out) + "' ; echo $? > '" +
+                       UnixPath(done) + "'\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
@@ -46,6 +49,11 @@ bool XdoTool(const std::string& arguments, std::string* output)
     WaitUntil([&] { return (code = ReadFileBytes(done)) != "<missing>" && !code.empty(); });
     if (output) *output = ReadFileBytes(out);
     return code == "0\n";
+}
+
+bool XdoTool(const std::string& arguments, std::string* output)
+{
+    return RunUnix("xdotool " + arguments, output);
 }
 
 std::string KeyboardFocusCaption()
@@ -60,6 +68,23 @@ std::string KeyboardFocusCaption()
     return caption;
 }
 
+RECT KeyboardFocusRect()
+{
+    // Not xdotool's getwindowgeometry: it counts a child window's offset twice.
+    std::string info;
+    RECT r = {};
+    if (!RunUnix("xwininfo -id $(xdotool getwindowfocus)", &info)) return r;
+    const char* const fields[] = {
+        "Absolute upper-left X:", "Absolute upper-left Y:", "Width:", "Height:"};
+    int v[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const size_t at = info.find(fields[i]);
+        if (at == std::string::npos) return r;
+        v[i] = atoi(info.c_str() + at + strlen(fields[i]));
+    }
+    return {v[0], v[1], v[0] + v[2], v[1] + v[3]};
+}
+
 bool MouseMove(POINT to)
 {
     return XdoTool("mousemove " + Point(to));
@@ -70,10 +95,14 @@ bool MouseClick(POINT at)
     return XdoTool("mousemove " + Point(at) + " click 1");
 }
 
-bool MouseDrag(POINT from, POINT to)
+bool MousePressAndMove(POINT from, POINT to)
 {
-    return XdoTool("mousemove " + Point(from) + " mousedown 1 mousemove " + Point(to) +
-                   " mouseup 1");
+    return XdoTool("mousemove " + Point(from) + " mousedown 1 mousemove " + Point(to));
+}
+
+bool MouseRelease()
+{
+    return XdoTool("mouseup 1");
 }
 
 bool PressKeys(const std::string& keys)
