@@ -79,7 +79,8 @@ INT_PTR CALLBACK ProbeProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
             RECT outer;
             GetWindowRect(item, &outer);
             MapWindowPoints(nullptr, dlg, (POINT*)&outer, 2);
-            SetRect(&seen.pixels, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
+            SetRect(&seen.pixels, outer.left, outer.top, outer.right - outer.left,
+                    outer.bottom - outer.top);
             seen.expectedPixels = want.units;
             MapDialogRect(dlg, &seen.expectedPixels);
         }
@@ -96,8 +97,8 @@ void RunAndCheck(const DialogHeaderSpec& header, const DialogItemSpec* items,
     void* block = BuildDialogTemplate(&header, items);
     ASSERT_NE(nullptr, block);
     Probe probe = {expected, count, false, "", "", L"", {}};
-    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block,
-                                                   nullptr, ProbeProc, (LPARAM)&probe);
+    const INT_PTR result = DialogBoxIndirectParamA(
+        GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block, nullptr, ProbeProc, (LPARAM)&probe);
     MemFree(block);
     ASSERT_EQ(42, result) << "the dialog did not open, error " << GetLastError();
     ASSERT_TRUE(probe.initialised);
@@ -113,9 +114,10 @@ void RunAndCheck(const DialogHeaderSpec& header, const DialogItemSpec* items,
         EXPECT_EQ(expected[i].text, seen.text);
         EXPECT_TRUE(seen.style & WS_CHILD);
         EXPECT_TRUE(EqualRect(&seen.expectedPixels, &seen.pixels))
-            << "placed at " << seen.pixels.left << "," << seen.pixels.top << " size " << seen.pixels.right << "x"
-            << seen.pixels.bottom << ", described as " << seen.expectedPixels.left << "," << seen.expectedPixels.top
-            << " size " << seen.expectedPixels.right << "x" << seen.expectedPixels.bottom;
+            << "placed at " << seen.pixels.left << "," << seen.pixels.top << " size "
+            << seen.pixels.right << "x" << seen.pixels.bottom << ", described as "
+            << seen.expectedPixels.left << "," << seen.expectedPixels.top << " size "
+            << seen.expectedPixels.right << "x" << seen.expectedPixels.bottom;
     }
 }
 
@@ -128,10 +130,8 @@ const uint32_t POPUP_STYLE = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 TEST(DialogTemplateDialog, AboutDescriptionOpens)
 {
     const ExpectedItem expected[] = {
-        {100, "Static", "", {7, 7, 20, 21}},
-        {101, "Static", "", {30, 7, 1, 8}},
-        {102, "Static", "", {30, 16, 1, 8}},
-        {103, "Static", "", {30, 25, 1, 8}},
+        {100, "Static", "", {7, 7, 20, 21}},      {101, "Static", "", {30, 7, 1, 8}},
+        {102, "Static", "", {30, 16, 1, 8}},      {103, "Static", "", {30, 25, 1, 8}},
         {IDOK, "Button", "OK", {45, 35, 45, 14}},
     };
     RunAndCheck(ABOUT_TEMPLATE_HEADER, ABOUT_TEMPLATE_ITEMS, expected, 5, "#32770", "",
@@ -150,12 +150,14 @@ TEST(DialogTemplateDialog, StringClassesAndTextsOpen)
     ASSERT_TRUE(RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS);
 
     const DialogItemSpec items[] = {
-        {(uintptr_t)u"Edit", (uintptr_t)u"\u5165\u529B", WS_VISIBLE | WS_BORDER, 0, 4, 4, 60, 12, 300},
+        {(uintptr_t)u"Edit", (uintptr_t)u"\u5165\u529B", WS_VISIBLE | WS_BORDER, 0, 4, 4, 60, 12,
+         300},
         {(uintptr_t)u"Button", (uintptr_t)u"Go", WS_VISIBLE, 0, 4, 20, 40, 14, 301},
         {DLG_CLASS_STATIC, 0, WS_VISIBLE, 0, 50, 20, 9, 9, 302},
     };
-    const DialogHeaderSpec header = {POPUP_STYLE, 0, 3, 10, 10, 120, 40, (uintptr_t)u"NoboProbeDialog",
-                                     u"Probe \u8868", 0, nullptr, 9};
+    const DialogHeaderSpec header = {
+        POPUP_STYLE,     0, 3,       10, 10, 120, 40, (uintptr_t)u"NoboProbeDialog",
+        u"Probe \u8868", 0, nullptr, 9};
     const ExpectedItem expected[] = {
         {300, "Edit", "入力", {4, 4, 60, 12}},
         {301, "Button", "Go", {4, 20, 40, 14}},

@@ -38,14 +38,26 @@ HWND MakeDialog(HWND owner, int x, int y)
 {
     static const DialogItemSpec items[] = {
         {DLG_CLASS_STATIC, (uintptr_t)u"Label", WS_VISIBLE, 0, 10, 10, 60, 10, IDC_LABEL},
-        {DLG_CLASS_BUTTON, (uintptr_t)u"Push", WS_VISIBLE | WS_TABSTOP, 0, 10, 30, 50, 14, IDC_PUSH},
+        {DLG_CLASS_BUTTON, (uintptr_t)u"Push", WS_VISIBLE | WS_TABSTOP, 0, 10, 30, 50, 14,
+         IDC_PUSH},
         {DLG_CLASS_EDIT, 0, WS_VISIBLE | WS_BORDER, 0, 10, 50, 80, 12, IDC_FIELD},
     };
     const DialogHeaderSpec header = {
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT, 0, 3, 0, 0, 160, 100,
-        0, u"geometry", 0, u"MS Shell Dlg", 8};
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT,
+        0,
+        3,
+        0,
+        0,
+        160,
+        100,
+        0,
+        u"geometry",
+        0,
+        u"MS Shell Dlg",
+        8};
     void* block = BuildDialogTemplate(&header, items);
-    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block, owner, TestDlgProc, 0);
+    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block, owner,
+                                          TestDlgProc, 0);
     MemFree(block);
     if (dlg != nullptr) {
         SetWindowPos(dlg, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
@@ -123,7 +135,8 @@ TEST_F(Geometry, GettersReportTheOuterScreenRectangle)
 
 TEST_F(Geometry, GettersOnAGoneWindowReportZeros)
 {
-    HWND gone = CreateWindowExA(0, "STATIC", "", WS_CHILD, 5, 6, 7, 8, dlg, nullptr, nullptr, nullptr);
+    HWND gone =
+        CreateWindowExA(0, "STATIC", "", WS_CHILD, 5, 6, 7, 8, dlg, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, gone);
     DestroyWindow(gone);
     POINT pos = {-1, -1};
@@ -215,13 +228,13 @@ TEST_F(Geometry, DeferredBatchMovesAndResizes)
     EXPECT_EQ(push0.bottom - push0.top + 8, push1.bottom - push1.top);
 }
 
-enum Spot { LOW, MID, HIGH };       // where the cursor sits on one axis of the work area
+enum Spot { LOW, MID, HIGH };  // where the cursor sits on one axis of the work area
 enum Placed { AT_LOW_EDGE, CENTRED, AT_HIGH_EDGE };
 
 struct CentreCase {
     const char* name;
     Spot spotX, spotY;
-    int cx, cy;          // requested size; 0 means the work area's size plus `over`
+    int cx, cy;  // requested size; 0 means the work area's size plus `over`
     int over;
     Placed placedX, placedY;
 };
@@ -250,22 +263,23 @@ int SpotOn(Spot spot, int low, int high)
 
 // One axis: where the window's near edge must be, given the cursor, the
 // window's real extent and the area's edges.
-void ExpectPlaced(const char* axis, Placed placed, int nearEdge, int extent, int cursor, int low, int high)
+void ExpectPlaced(const char* axis, Placed placed, int nearEdge, int extent, int cursor, int low,
+                  int high)
 {
     SCOPED_TRACE(axis);
     switch (placed) {
-    case AT_LOW_EDGE:
-        EXPECT_EQ(low, nearEdge);
-        break;
-    case AT_HIGH_EDGE:
-        EXPECT_EQ(high, nearEdge + extent);
-        break;
-    case CENTRED:
-        // The half is rounded toward zero: an odd extent lies one pixel
-        // further on the far side of the cursor.
-        EXPECT_EQ(extent / 2, cursor - nearEdge);
-        EXPECT_EQ((extent + 1) / 2, nearEdge + extent - cursor);
-        break;
+        case AT_LOW_EDGE:
+            EXPECT_EQ(low, nearEdge);
+            break;
+        case AT_HIGH_EDGE:
+            EXPECT_EQ(high, nearEdge + extent);
+            break;
+        case CENTRED:
+            // The half is rounded toward zero: an odd extent lies one pixel
+            // further on the far side of the cursor.
+            EXPECT_EQ(extent / 2, cursor - nearEdge);
+            EXPECT_EQ((extent + 1) / 2, nearEdge + extent - cursor);
+            break;
     }
 }
 
@@ -283,8 +297,10 @@ TEST_P(CentreOnCursor, StaysInsideTheWorkArea)
     ASSERT_EQ(cx, sized.right - sized.left);
     ASSERT_EQ(cy, sized.bottom - sized.top);
 
-    const POINT cursor = CursorAt(SpotOn(c.spotX, wa.left, wa.right), SpotOn(c.spotY, wa.top, wa.bottom));
-    ASSERT_EQ(SpotOn(c.spotX, wa.left, wa.right), cursor.x) << "the cursor cannot be placed in this prefix";
+    const POINT cursor =
+        CursorAt(SpotOn(c.spotX, wa.left, wa.right), SpotOn(c.spotY, wa.top, wa.bottom));
+    ASSERT_EQ(SpotOn(c.spotX, wa.left, wa.right), cursor.x)
+        << "the cursor cannot be placed in this prefix";
     ASSERT_EQ(SpotOn(c.spotY, wa.top, wa.bottom), cursor.y);
 
     WndCenterOnCursor(dlg);
@@ -296,7 +312,9 @@ TEST_P(CentreOnCursor, StaysInsideTheWorkArea)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CentreOnCursor, testing::ValuesIn(CENTRE_CASES),
-                         [](const testing::TestParamInfo<CentreCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<CentreCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // A control is centred in screen terms, then placed in its dialog's client
 // coordinates.
@@ -317,19 +335,17 @@ TEST_F(Geometry, CentreOnCursorPlacesAControlInItsDialog)
 }
 
 struct ClientSpot {
-    int x, y;          // offsets from the client rectangle's corner, see below
+    int x, y;  // offsets from the client rectangle's corner, see below
     bool fromRight, fromBottom;
     bool inside;
 };
 
 // The left and top edges are inside, the right and bottom edges outside.
 const ClientSpot CLIENT_SPOTS[] = {
-    {0, 0, false, false, true},
-    {-1, -1, true, true, true},   // the last pixel
-    {0, 5, true, false, false},   // x = width
-    {5, 0, false, true, false},   // y = height
-    {-1, 0, false, false, false},
-    {0, -1, false, false, false},
+    {0, 0, false, false, true},   {-1, -1, true, true, true},  // the last pixel
+    {0, 5, true, false, false},                                // x = width
+    {5, 0, false, true, false},                                // y = height
+    {-1, 0, false, false, false}, {0, -1, false, false, false},
 };
 
 TEST_F(Geometry, CursorInClientCountsLeftAndTopEdgesOnly)
@@ -337,7 +353,8 @@ TEST_F(Geometry, CursorInClientCountsLeftAndTopEdgesOnly)
     RECT client = {};
     GetClientRect(dlg, &client);
     for (const ClientSpot& s : CLIENT_SPOTS) {
-        POINT pt = {(s.fromRight ? client.right : 0) + s.x, (s.fromBottom ? client.bottom : 0) + s.y};
+        POINT pt = {(s.fromRight ? client.right : 0) + s.x,
+                    (s.fromBottom ? client.bottom : 0) + s.y};
         POINT screen = pt;
         ClientToScreen(dlg, &screen);
         const POINT cursor = CursorAt(screen.x, screen.y);
@@ -368,7 +385,7 @@ TEST_F(Geometry, LivenessOfWindowsAndItems)
 TEST_F(Geometry, ShowAndEnableReportThePreviousState)
 {
     HWND active = GetActiveWindow();
-    EXPECT_TRUE(DlgItemShow(dlg, IDC_PUSH, false));   // was visible
+    EXPECT_TRUE(DlgItemShow(dlg, IDC_PUSH, false));  // was visible
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dlg, IDC_PUSH)));
     EXPECT_FALSE(WndShow(GetDlgItem(dlg, IDC_PUSH), false));
     EXPECT_FALSE(DlgItemShow(dlg, IDC_PUSH, true));
@@ -426,7 +443,8 @@ TEST_F(Geometry, FontInfoOnlyForAWindowWithAFont)
     LOGFONTA info;
     EXPECT_TRUE(WndGetFontInfo(label, &info));
 
-    HWND bare = CreateWindowExA(0, "STATIC", "bare", WS_CHILD, 0, 0, 10, 10, dlg, nullptr, nullptr, nullptr);
+    HWND bare = CreateWindowExA(0, "STATIC", "bare", WS_CHILD, 0, 0, 10, 10, dlg, nullptr, nullptr,
+                                nullptr);
     ASSERT_NE(nullptr, bare);
     LOGFONTA untouched;
     memset(&untouched, 0x5A, sizeof untouched);
@@ -434,7 +452,8 @@ TEST_F(Geometry, FontInfoOnlyForAWindowWithAFont)
     EXPECT_FALSE(WndGetFontInfo(bare, &info));
     EXPECT_EQ(0, memcmp(&untouched, &info, sizeof info));
 
-    HFONT font = CreateFontA(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+    HFONT font = CreateFontA(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                             0, "Tahoma");
     ASSERT_NE(nullptr, font);
     SendMessageA(bare, WM_SETFONT, (WPARAM)font, FALSE);
     EXPECT_TRUE(WndGetFontInfo(bare, &info));

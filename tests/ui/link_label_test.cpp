@@ -105,7 +105,17 @@ HWND MakeDialog()
         {DLG_CLASS_STATIC, (uintptr_t)u"Support site", WS_VISIBLE, 0, 10, 10, 80, 14, IDC_LINK},
     };
     const DialogHeaderSpec header = {WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFONT,
-                                     0, 1, 0, 0, 160, 60, 0, u"link", 0, u"MS Shell Dlg", 8};
+                                     0,
+                                     1,
+                                     0,
+                                     0,
+                                     160,
+                                     60,
+                                     0,
+                                     u"link",
+                                     0,
+                                     u"MS Shell Dlg",
+                                     8};
     void* block = BuildDialogTemplate(&header, items);
     HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block,
                                           nullptr, ParentProc, 0);
@@ -131,10 +141,8 @@ struct Spot {
 };
 
 const Spot SPOTS[] = {
-    {"top_left", 0, 0, false, false, true},
-    {"last_pixel", -1, -1, true, true, true},
-    {"right_edge", 0, 3, true, false, false},
-    {"bottom_edge", 3, 0, false, true, false},
+    {"top_left", 0, 0, false, false, true},     {"last_pixel", -1, -1, true, true, true},
+    {"right_edge", 0, 3, true, false, false},   {"bottom_edge", 3, 0, false, true, false},
     {"left_of_it", -1, 3, false, false, false},
 };
 const Spot& INSIDE = SPOTS[0];
@@ -267,28 +275,17 @@ TEST_F(LinkLabel, SecondAttachIsRefusedAndChangesNothing)
 // The hand as drawn: '.' leaves the screen unchanged, '#' is black, 'o' white.
 // Rows below these are all unchanged.
 const char* const HAND_PICTURE[] = {
-    "......##........................",
-    ".....#oo#.......................",
-    ".....#oo#.......................",
-    ".....#oo#.......................",
-    ".....#oo#.......................",
-    ".....#oo###.....................",
-    ".....#oo#oo###..................",
-    ".....#oo#oo#oo##................",
-    ".....#oo#oo#oo#o#...............",
-    ".###.#oo#oo#oo#oo#..............",
-    ".#oo##oooooooo#oo#..............",
-    ".#ooo#ooooooooooo#..............",
-    "..#oo#ooooooooooo#..............",
-    "...#o#ooooooooooo#..............",
-    "...#ooooooooooooo#..............",
-    "....#oooooooooooo#..............",
-    "....#ooooooooooo#...............",
-    ".....#oooooooooo#...............",
-    ".....#oooooooooo#...............",
-    "......#oooooooo#................",
-    "......#oooooooo#................",
-    "......##########................",
+    "......##........................", ".....#oo#.......................",
+    ".....#oo#.......................", ".....#oo#.......................",
+    ".....#oo#.......................", ".....#oo###.....................",
+    ".....#oo#oo###..................", ".....#oo#oo#oo##................",
+    ".....#oo#oo#oo#o#...............", ".###.#oo#oo#oo#oo#..............",
+    ".#oo##oooooooo#oo#..............", ".#ooo#ooooooooooo#..............",
+    "..#oo#ooooooooooo#..............", "...#o#ooooooooooo#..............",
+    "...#ooooooooooooo#..............", "....#oooooooooooo#..............",
+    "....#ooooooooooo#...............", ".....#oooooooooo#...............",
+    ".....#oooooooooo#...............", "......#oooooooo#................",
+    "......#oooooooo#................", "......##########................",
 };
 
 // One row of a plane as the picture gives it: 'A' for the AND plane, 'X' for XOR.
