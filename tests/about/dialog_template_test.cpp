@@ -28,6 +28,17 @@ std::vector<uint16_t> WordsOf(const uint8_t* bytes, size_t size)
     return words;
 }
 
+// A row's name as a test name: spaces become underscores.
+template <typename Case>
+std::string CaseName(const testing::TestParamInfo<Case>& info)
+{
+    std::string name = info.param.name;
+    for (char& ch : name) {
+        ch = ch == ' ' ? '_' : ch;
+    }
+    return name;
+}
+
 // A buffer of size bytes followed by canary bytes that no pass may touch.
 struct Guarded {
     explicit Guarded(size_t size, uint8_t fill = 0xEE)
@@ -174,15 +185,7 @@ TEST_P(TemplateLayout, ShortBufferIsNeverOverrun)
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, TemplateLayout, testing::ValuesIn(CASES),
-                         [](const testing::TestParamInfo<TemplateCase>& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) {
-                                 if (ch == ' ') {
-                                     ch = '_';
-                                 }
-                             }
-                             return name;
-                         });
+                         CaseName<TemplateCase>);
 
 // The fit rule of each unit writer at the edge of the buffer.
 struct WriterCase {
@@ -198,102 +201,39 @@ struct WriterCase {
 const uint16_t UNTOUCHED = 0xEEEE;
 const DialogItemSpec PLAIN_ITEM = {DLG_CLASS_STATIC, 0, 0, 0, 1, 2, 3, 4, 9};
 
+// clang-format off
 const WriterCase WRITERS[] = {
-    {"word at 3",
-     [](uint8_t* b, size_t s) { return PutWord(3, b, s, 0x1234); },
-     1,
-     8,
-     {UNTOUCHED, UNTOUCHED, UNTOUCHED, 0x1234},
-     7,
-     0},
-    {"string at 1",
-     [](uint8_t* b, size_t s) { return PutString(1, b, s, u"abc"); },
-     4,
-     10,
-     {UNTOUCHED, 'a', 'b', 'c', 0},
-     9,
-     0},
-    {"null string",
-     [](uint8_t* b, size_t s) { return PutString(0, b, s, nullptr); },
-     1,
-     2,
-     {0},
-     1,
-     0},
+    {"word at 3", [](uint8_t* b, size_t s) { return PutWord(3, b, s, 0x1234); },
+     1, 8, {UNTOUCHED, UNTOUCHED, UNTOUCHED, 0x1234}, 7, 0},
+    {"string at 1", [](uint8_t* b, size_t s) { return PutString(1, b, s, u"abc"); },
+     4, 10, {UNTOUCHED, 'a', 'b', 'c', 0}, 9, 0},
+    {"null string", [](uint8_t* b, size_t s) { return PutString(0, b, s, nullptr); },
+     1, 2, {0}, 1, 0},
     // The marker fits before the value does.
-    {"ordinal",
-     [](uint8_t* b, size_t s) { return PutOrdinal(0, b, s, 0x0082); },
-     2,
-     4,
-     {0xFFFF, 0x0082},
-     3,
-     1},
-    {"zero name",
-     [](uint8_t* b, size_t s) { return PutNameOrOrdinal(0, b, s, 0); },
-     1,
-     2,
-     {0},
-     1,
-     0},
-    {"ordinal name",
-     [](uint8_t* b, size_t s) { return PutNameOrOrdinal(0, b, s, 0xFFFF); },
-     2,
-     4,
-     {0xFFFF, 0xFFFF},
-     2,
-     1},
-    {"string name",
-     [](uint8_t* b, size_t s) { return PutNameOrOrdinal(0, b, s, Str(u"x")); },
-     2,
-     4,
-     {'x', 0},
-     3,
-     0},
-    {"empty string name",
-     [](uint8_t* b, size_t s) { return PutNameOrOrdinal(0, b, s, Str(u"")); },
-     1,
-     2,
-     {0},
-     1,
-     0},
-    {"pad at odd",
-     [](uint8_t* b, size_t s) { return PadToDword(1, b, s); },
-     1,
-     4,
-     {UNTOUCHED, 0},
-     3,
-     0},
-    {"pad at even",
-     [](uint8_t* b, size_t s) { return PadToDword(2, b, s); },
-     0,
-     8,
-     {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED},
-     0,
-     0},
-    {"header",
-     [](uint8_t* b, size_t s) { return PutDialogHeader(0, b, s, &EMPTY_HEADER); },
-     9,
-     18,
-     {0, 0x80C8, 0, 0, 0, 0, 0, 0, 0},
-     17,
-     0},
-    {"item",
-     [](uint8_t* b, size_t s) { return PutDialogItem(0, b, s, &PLAIN_ITEM); },
-     13,
-     26,
-     {0, 0x4000, 0, 0, 1, 2, 3, 4, 9, 0xFFFF, 0x0082, 0, 0},
-     25,
-     12},
+    {"ordinal", [](uint8_t* b, size_t s) { return PutOrdinal(0, b, s, 0x0082); },
+     2, 4, {0xFFFF, 0x0082}, 3, 1},
+    {"zero name", [](uint8_t* b, size_t s) { return PutNameOrOrdinal(0, b, s, 0); },
+     1, 2, {0}, 1, 0},
+    {"ordinal name", [](uint8_t* b, size_t s) { return PutNameOrOrdinal(0, b, s, 0xFFFF); },
+     2, 4, {0xFFFF, 0xFFFF}, 2, 1},
+    {"string name", [](uint8_t* b, size_t s) { return PutNameOrOrdinal(0, b, s, Str(u"x")); },
+     2, 4, {'x', 0}, 3, 0},
+    {"empty string name", [](uint8_t* b, size_t s) { return PutNameOrOrdinal(0, b, s, Str(u"")); },
+     1, 2, {0}, 1, 0},
+    {"pad at odd", [](uint8_t* b, size_t s) { return PadToDword(1, b, s); },
+     1, 4, {UNTOUCHED, 0}, 3, 0},
+    {"pad at even", [](uint8_t* b, size_t s) { return PadToDword(2, b, s); },
+     0, 8, {UNTOUCHED, UNTOUCHED, UNTOUCHED, UNTOUCHED}, 0, 0},
+    {"header", [](uint8_t* b, size_t s) { return PutDialogHeader(0, b, s, &EMPTY_HEADER); },
+     9, 18, {0, 0x80C8, 0, 0, 0, 0, 0, 0, 0}, 17, 0},
+    {"item", [](uint8_t* b, size_t s) { return PutDialogItem(0, b, s, &PLAIN_ITEM); },
+     13, 26, {0, 0x4000, 0, 0, 1, 2, 3, 4, 9, 0xFFFF, 0x0082, 0, 0}, 25, 12},
     // Without room for the fixed part, class, text and creation data still
     // fit and are counted: the result is no template, but stays in bounds.
-    {"item without fixed part",
-     [](uint8_t* b, size_t s) { return PutDialogItem(0, b, s, &PLAIN_ITEM); },
-     13,
-     26,
-     {0, 0x4000, 0, 0, 1, 2, 3, 4, 9, 0xFFFF, 0x0082, 0, 0},
-     17,
-     4},
+    {"item without fixed part", [](uint8_t* b, size_t s) { return PutDialogItem(0, b, s, &PLAIN_ITEM); },
+     13, 26, {0, 0x4000, 0, 0, 1, 2, 3, 4, 9, 0xFFFF, 0x0082, 0, 0}, 17, 4},
 };
+// clang-format on
 
 void PrintTo(const WriterCase& c, std::ostream* os)
 {
@@ -321,15 +261,6 @@ TEST_P(UnitWriter, WritesOnlyWhatFits)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, UnitWriter, testing::ValuesIn(WRITERS),
-                         [](const testing::TestParamInfo<WriterCase>& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name) {
-                                 if (ch == ' ') {
-                                     ch = '_';
-                                 }
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Writers, UnitWriter, testing::ValuesIn(WRITERS), CaseName<WriterCase>);
 
 }  // namespace

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "about/dialog_template.h"
-#include "app/mem.h"
+#include "support/dialog_probe.h"
 #include "support/screen.h"
 #include "ui/link_label.h"
 
@@ -51,26 +50,9 @@ HWND MakeDialog()
         {DLG_CLASS_STATIC, (uintptr_t)u"Support site", WS_VISIBLE | SS_CENTER, 0, 10, 40, 160, 20,
          IDC_PLAIN},
     };
-    const DialogHeaderSpec header = {WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFONT,
-                                     0,
-                                     2,
-                                     0,
-                                     0,
-                                     180,
-                                     70,
-                                     0,
-                                     u"link",
-                                     0,
-                                     u"MS Shell Dlg",
-                                     8};
-    void* block = BuildDialogTemplate(&header, items);
-    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block,
-                                          nullptr, ParentProc, 0);
-    MemFree(block);
-    if (dlg != nullptr) {
-        SetWindowPos(dlg, HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE);
-        SetForegroundWindow(dlg);
-    }
+    HWND dlg = OpenTemplateDialog(WS_POPUP | WS_CAPTION | WS_VISIBLE, 180, 70, items, 2, nullptr,
+                                  ParentProc, 100, 100);
+    SetForegroundWindow(dlg);
     return dlg;
 }
 
