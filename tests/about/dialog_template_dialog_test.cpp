@@ -9,6 +9,8 @@
 #include "about/about_template.h"
 #include "about/dialog_template.h"
 #include "app/mem.h"
+#include "support/box_answerer.h"
+#include "support/dialog_probe.h"
 
 namespace {
 
@@ -45,13 +47,6 @@ std::string ClassOf(HWND hwnd)
     return name;
 }
 
-std::string TextOf(HWND hwnd)
-{
-    char text[128] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
 // Everything is read while the dialog is up; the test body checks it after.
 INT_PTR CALLBACK ProbeProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
 {
@@ -61,7 +56,7 @@ INT_PTR CALLBACK ProbeProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
     Probe* probe = (Probe*)lParam;
     probe->initialised = true;
     probe->dialogClass = ClassOf(dlg);
-    probe->caption = TextOf(dlg);
+    probe->caption = WindowTextA(dlg);
     HFONT font = (HFONT)SendMessageW(dlg, WM_GETFONT, 0, 0);
     LOGFONTW logFont = {};
     if (font != nullptr && GetObjectW(font, sizeof logFont, &logFont) == sizeof logFont) {
@@ -70,21 +65,9 @@ INT_PTR CALLBACK ProbeProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
     for (size_t i = 0; i < probe->count; ++i) {
         const ExpectedItem& want = probe->expected[i];
         HWND item = GetDlgItem(dlg, want.id);
-        SeenItem seen = {};
-        seen.found = item != nullptr;
-        if (item != nullptr) {
-            seen.className = ClassOf(item);
-            seen.text = TextOf(item);
-            seen.style = GetWindowLongPtrA(item, GWL_STYLE);
-            RECT outer;
-            GetWindowRect(item, &outer);
-            MapWindowPoints(nullptr, dlg, (POINT*)&outer, 2);
-            SetRect(&seen.pixels, outer.left, outer.top, outer.right - outer.left,
-                    outer.bottom - outer.top);
-            seen.expectedPixels = want.units;
-            MapDialogRect(dlg, &seen.expectedPixels);
-        }
-        probe->seen.push_back(seen);
+        probe->seen.push_back({item != nullptr, ClassOf(item), WindowTextA(item),
+                               GetWindowLongPtrA(item, GWL_STYLE), ItemPlacement(dlg, want.id),
+                               UnitsToPixels(dlg, want.units)});
     }
     EndDialog(dlg, 42);
     return TRUE;
@@ -113,11 +96,7 @@ void RunAndCheck(const DialogHeaderSpec& header, const DialogItemSpec* items,
         EXPECT_STRCASEEQ(expected[i].className, seen.className.c_str());
         EXPECT_EQ(expected[i].text, seen.text);
         EXPECT_TRUE(seen.style & WS_CHILD);
-        EXPECT_TRUE(EqualRect(&seen.expectedPixels, &seen.pixels))
-            << "placed at " << seen.pixels.left << "," << seen.pixels.top << " size "
-            << seen.pixels.right << "x" << seen.pixels.bottom << ", described as "
-            << seen.expectedPixels.left << "," << seen.expectedPixels.top << " size "
-            << seen.expectedPixels.right << "x" << seen.expectedPixels.bottom;
+        EXPECT_EQ(seen.expectedPixels, seen.pixels) << "placed vs described";
     }
 }
 
