@@ -115,10 +115,9 @@ size_t PadToDword(size_t pos, uint8_t* buffer, size_t size)
 size_t PutDialogHeader(size_t pos, uint8_t* buffer, size_t size, const DialogHeaderSpec* header)
 {
     const uint16_t words[FIXED_UNITS] = {
-        LowWord(header->style), HighWord(header->style),
-        LowWord(header->exStyle), HighWord(header->exStyle),
-        header->itemCount,
-        (uint16_t)header->x, (uint16_t)header->y, (uint16_t)header->cx, (uint16_t)header->cy,
+        LowWord(header->style),    HighWord(header->style), LowWord(header->exStyle),
+        HighWord(header->exStyle), header->itemCount,       (uint16_t)header->x,
+        (uint16_t)header->y,       (uint16_t)header->cx,    (uint16_t)header->cy,
     };
     return PutFixedPart(pos, buffer, size, words);
 }
@@ -127,10 +126,9 @@ size_t PutDialogItem(size_t pos, uint8_t* buffer, size_t size, const DialogItemS
 {
     const uint32_t style = item->style | DLG_WS_CHILD;
     const uint16_t words[FIXED_UNITS] = {
-        LowWord(style), HighWord(style),
-        LowWord(item->exStyle), HighWord(item->exStyle),
-        (uint16_t)item->x, (uint16_t)item->y, (uint16_t)item->cx, (uint16_t)item->cy,
-        item->id,
+        LowWord(style),          HighWord(style),    LowWord(item->exStyle),
+        HighWord(item->exStyle), (uint16_t)item->x,  (uint16_t)item->y,
+        (uint16_t)item->cx,      (uint16_t)item->cy, item->id,
     };
     size_t n = pos;
     n += PutFixedPart(n, buffer, size, words);

@@ -21,23 +21,23 @@ const uintptr_t DLG_CLASS_SCROLLBAR = 0x0084;
 const uintptr_t DLG_CLASS_COMBOBOX = 0x0085;
 
 struct DialogHeaderSpec {
-    uint32_t style;              // copied unchanged; DS_SETFONT is the caller's job
+    uint32_t style;  // copied unchanged; DS_SETFONT is the caller's job
     uint32_t exStyle;
     uint16_t itemCount;
-    int16_t x, y, cx, cy;        // dialog units
-    uintptr_t windowClass;       // 0: the system dialog class
-    const char16_t* title;       // null: empty caption
-    uintptr_t menu;              // 0: no menu
-    const char16_t* fontFace;    // null: no font fields at all
+    int16_t x, y, cx, cy;      // dialog units
+    uintptr_t windowClass;     // 0: the system dialog class
+    const char16_t* title;     // null: empty caption
+    uintptr_t menu;            // 0: no menu
+    const char16_t* fontFace;  // null: no font fields at all
     uint16_t fontPointSize;
 };
 
 struct DialogItemSpec {
-    uintptr_t windowClass;       // ordinal (0 included) or class name
-    uintptr_t text;              // 0: no text; ordinal (e.g. an icon id) or text
-    uint32_t style;              // WS_CHILD is always added
+    uintptr_t windowClass;  // ordinal (0 included) or class name
+    uintptr_t text;         // 0: no text; ordinal (e.g. an icon id) or text
+    uint32_t style;         // WS_CHILD is always added
     uint32_t exStyle;
-    int16_t x, y, cx, cy;        // dialog units
+    int16_t x, y, cx, cy;  // dialog units
     uint16_t id;
 };
 

@@ -21,7 +21,7 @@ struct FolderParse {
     char path[PATH_BUFFER_SIZE];  // the folder the previous item named; "" none
     bool tried;                   // binding it was tried
     IShellFolder* folder;
-    LPITEMIDLIST idList;          // the folder's, absolute
+    LPITEMIDLIST idList;  // the folder's, absolute
 };
 
 void ForgetFolder(FolderParse* parse)
@@ -69,8 +69,8 @@ bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
     StrCopyBounded(sizeof folder, folder, path);
     const char* name = PathStripLast(folder);
     // A folder without a parent ("", "C:") is left to the desktop's own reading.
-    const bool plainName = PathFindName(folder) != folder && *name && !StrEqual(name, ".") &&
-                           !StrEqual(name, "..");
+    const bool plainName =
+        PathFindName(folder) != folder && *name && !StrEqual(name, ".") && !StrEqual(name, "..");
     if (!plainName || !StrEqualNoCase(folder, parse->path)) {
         ForgetFolder(parse);
         if (plainName) StrCopyBounded(sizeof parse->path, parse->path, folder);

@@ -14,8 +14,24 @@ const char kFileOntoFolder[] =
     "ファイルの移動に失敗しました。\n%s\n\n移動先に同名のフォルダが存在します。\n\n%s";
 const char kFolderOntoFile[] =
     "フォルダの移動に失敗しました。\n%s\n\n移動先に同名のファイルが存在します。\n%s";
-const char kFolderExists[] = "以下のフォルダは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？";
+const char kFolderExists[] =
+    "以下のフォルダは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？";
 const char kFileExists[] = "以下のファイルは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？";
+
+// The one call into the shell's file operation, with no owner window, no
+// name mappings and no progress title. True when the shell reported success
+// and nothing was cancelled.
+bool ShellFileOperation(UINT function, const char* from, const char* to, FILEOP_FLAGS flags)
+{
+    SHFILEOPSTRUCTA op;
+    MemZero(&op, sizeof op);
+    op.hwnd = nullptr;
+    op.wFunc = function;
+    op.pFrom = from;
+    op.pTo = to;
+    op.fFlags = flags;
+    return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+}
 
 void MakePathList(char* list, const char* path)
 {
@@ -44,15 +60,7 @@ bool ShellMoveInto(const char* item, const char* destination)
     MakePathList(from, item);
     MakePathList(to, folder);
 
-    SHFILEOPSTRUCTA op;
-    MemZero(&op, sizeof op);
-    op.hwnd = nullptr;
-    op.wFunc = FO_MOVE;
-    op.pFrom = from;
-    op.pTo = to;
-    op.fFlags = FOF_ALLOWUNDO;
-    if (SHFileOperationA(&op) != 0) return false;
-    if (op.fAnyOperationsAborted) return false;
+    if (!ShellFileOperation(FO_MOVE, from, to, FOF_ALLOWUNDO)) return false;
     return MovedAway(item, destination);
 }
 
@@ -71,16 +79,10 @@ int ShowMessageF(HWND owner, UINT type, const char* caption, const char* format,
 
 bool SendToRecycleBin(const char* list)
 {
-    SHFILEOPSTRUCTA op;
-    MemZero(&op, sizeof op);
-    op.hwnd = nullptr;
-    op.wFunc = FO_DELETE;
-    op.pFrom = list;
-    op.pTo = nullptr;
     // Where the bin cannot take the file (a network share, a file too large
     // for it), the shell would delete it outright: it must warn instead.
-    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_WANTNUKEWARNING;
-    SHFileOperationA(&op);
+    ShellFileOperation(FO_DELETE, list, nullptr,
+                       FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_WANTNUKEWARNING);
     return true;
 }
 

@@ -62,8 +62,10 @@ bool PathJoin(char* out, const char* folder, const char* name)
     if (!PathIsSeparatorAt(folder, last)) {
         // A folder that fills the buffer leaves no room for the separator and
         // its terminator: the name cannot be joined.
-        if (strlen(out) + 1 >= PATH_BUFFER_SIZE) return true;
-        strcat(out, "\\");
+        const size_t n = strlen(out);
+        if (n + 1 >= PATH_BUFFER_SIZE) return true;
+        out[n] = '\\';
+        out[n + 1] = '\0';
         limit = PATH_BUFFER_SIZE - 1;
     }
     const size_t used = strlen(out);

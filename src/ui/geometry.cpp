@@ -159,8 +159,8 @@ void DeferMoveResizeBy(HDWP* batch, HWND hDlg, int id, int dx, int dy, int dcx, 
     ToPlacementSpace(item, &pos);
     WndGetSize(item, &size);
     // On failure DeferWindowPos has already freed the batch: keep its null.
-    *batch = DeferWindowPos(*batch, item, nullptr, pos.x + dx, pos.y + dy,
-                            size.cx + dcx, size.cy + dcy, SWP_NOZORDER | SWP_NOACTIVATE);
+    *batch = DeferWindowPos(*batch, item, nullptr, pos.x + dx, pos.y + dy, size.cx + dcx,
+                            size.cy + dcy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WndCenterOnCursor(HWND hwnd)

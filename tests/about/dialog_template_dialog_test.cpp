@@ -9,6 +9,8 @@
 #include "about/about_template.h"
 #include "about/dialog_template.h"
 #include "app/mem.h"
+#include "support/box_answerer.h"
+#include "support/dialog_probe.h"
 
 namespace {
 
@@ -45,13 +47,6 @@ std::string ClassOf(HWND hwnd)
     return name;
 }
 
-std::string TextOf(HWND hwnd)
-{
-    char text[128] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
 // Everything is read while the dialog is up; the test body checks it after.
 INT_PTR CALLBACK ProbeProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
 {
@@ -61,7 +56,7 @@ INT_PTR CALLBACK ProbeProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
     Probe* probe = (Probe*)lParam;
     probe->initialised = true;
     probe->dialogClass = ClassOf(dlg);
-    probe->caption = TextOf(dlg);
+    probe->caption = WindowTextA(dlg);
     HFONT font = (HFONT)SendMessageW(dlg, WM_GETFONT, 0, 0);
     LOGFONTW logFont = {};
     if (font != nullptr && GetObjectW(font, sizeof logFont, &logFont) == sizeof logFont) {
@@ -70,20 +65,9 @@ INT_PTR CALLBACK ProbeProc(HWND dlg, UINT msg, WPARAM, LPARAM lParam)
     for (size_t i = 0; i < probe->count; ++i) {
         const ExpectedItem& want = probe->expected[i];
         HWND item = GetDlgItem(dlg, want.id);
-        SeenItem seen = {};
-        seen.found = item != nullptr;
-        if (item != nullptr) {
-            seen.className = ClassOf(item);
-            seen.text = TextOf(item);
-            seen.style = GetWindowLongPtrA(item, GWL_STYLE);
-            RECT outer;
-            GetWindowRect(item, &outer);
-            MapWindowPoints(nullptr, dlg, (POINT*)&outer, 2);
-            SetRect(&seen.pixels, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
-            seen.expectedPixels = want.units;
-            MapDialogRect(dlg, &seen.expectedPixels);
-        }
-        probe->seen.push_back(seen);
+        probe->seen.push_back({item != nullptr, ClassOf(item), WindowTextA(item),
+                               GetWindowLongPtrA(item, GWL_STYLE), ItemPlacement(dlg, want.id),
+                               UnitsToPixels(dlg, want.units)});
     }
     EndDialog(dlg, 42);
     return TRUE;
@@ -96,8 +80,8 @@ void RunAndCheck(const DialogHeaderSpec& header, const DialogItemSpec* items,
     void* block = BuildDialogTemplate(&header, items);
     ASSERT_NE(nullptr, block);
     Probe probe = {expected, count, false, "", "", L"", {}};
-    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block,
-                                                   nullptr, ProbeProc, (LPARAM)&probe);
+    const INT_PTR result = DialogBoxIndirectParamA(
+        GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block, nullptr, ProbeProc, (LPARAM)&probe);
     MemFree(block);
     ASSERT_EQ(42, result) << "the dialog did not open, error " << GetLastError();
     ASSERT_TRUE(probe.initialised);
@@ -112,10 +96,7 @@ void RunAndCheck(const DialogHeaderSpec& header, const DialogItemSpec* items,
         EXPECT_STRCASEEQ(expected[i].className, seen.className.c_str());
         EXPECT_EQ(expected[i].text, seen.text);
         EXPECT_TRUE(seen.style & WS_CHILD);
-        EXPECT_TRUE(EqualRect(&seen.expectedPixels, &seen.pixels))
-            << "placed at " << seen.pixels.left << "," << seen.pixels.top << " size " << seen.pixels.right << "x"
-            << seen.pixels.bottom << ", described as " << seen.expectedPixels.left << "," << seen.expectedPixels.top
-            << " size " << seen.expectedPixels.right << "x" << seen.expectedPixels.bottom;
+        EXPECT_EQ(seen.expectedPixels, seen.pixels) << "placed vs described";
     }
 }
 
@@ -128,10 +109,8 @@ const uint32_t POPUP_STYLE = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 TEST(DialogTemplateDialog, AboutDescriptionOpens)
 {
     const ExpectedItem expected[] = {
-        {100, "Static", "", {7, 7, 20, 21}},
-        {101, "Static", "", {30, 7, 1, 8}},
-        {102, "Static", "", {30, 16, 1, 8}},
-        {103, "Static", "", {30, 25, 1, 8}},
+        {100, "Static", "", {7, 7, 20, 21}},      {101, "Static", "", {30, 7, 1, 8}},
+        {102, "Static", "", {30, 16, 1, 8}},      {103, "Static", "", {30, 25, 1, 8}},
         {IDOK, "Button", "OK", {45, 35, 45, 14}},
     };
     RunAndCheck(ABOUT_TEMPLATE_HEADER, ABOUT_TEMPLATE_ITEMS, expected, 5, "#32770", "",
@@ -150,12 +129,14 @@ TEST(DialogTemplateDialog, StringClassesAndTextsOpen)
     ASSERT_TRUE(RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS);
 
     const DialogItemSpec items[] = {
-        {(uintptr_t)u"Edit", (uintptr_t)u"\u5165\u529B", WS_VISIBLE | WS_BORDER, 0, 4, 4, 60, 12, 300},
+        {(uintptr_t)u"Edit", (uintptr_t)u"\u5165\u529B", WS_VISIBLE | WS_BORDER, 0, 4, 4, 60, 12,
+         300},
         {(uintptr_t)u"Button", (uintptr_t)u"Go", WS_VISIBLE, 0, 4, 20, 40, 14, 301},
         {DLG_CLASS_STATIC, 0, WS_VISIBLE, 0, 50, 20, 9, 9, 302},
     };
-    const DialogHeaderSpec header = {POPUP_STYLE, 0, 3, 10, 10, 120, 40, (uintptr_t)u"NoboProbeDialog",
-                                     u"Probe \u8868", 0, nullptr, 9};
+    const DialogHeaderSpec header = {
+        POPUP_STYLE,     0, 3,       10, 10, 120, 40, (uintptr_t)u"NoboProbeDialog",
+        u"Probe \u8868", 0, nullptr, 9};
     const ExpectedItem expected[] = {
         {300, "Edit", "入力", {4, 4, 60, 12}},
         {301, "Button", "Go", {4, 20, 40, 14}},

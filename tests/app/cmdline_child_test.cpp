@@ -53,8 +53,14 @@ std::vector<std::string> Pieces(const std::string& bytes)
 
 class EchoTarget {
 public:
-    explicit EchoTarget(const std::string& file) { SetEnvironmentVariableA("NOBO_CMDLINE_ECHO", file.c_str()); }
-    ~EchoTarget() { SetEnvironmentVariableA("NOBO_CMDLINE_ECHO", nullptr); }
+    explicit EchoTarget(const std::string& file)
+    {
+        SetEnvironmentVariableA("NOBO_CMDLINE_ECHO", file.c_str());
+    }
+    ~EchoTarget()
+    {
+        SetEnvironmentVariableA("NOBO_CMDLINE_ECHO", nullptr);
+    }
 };
 
 void CheckEcho(const std::string& program)

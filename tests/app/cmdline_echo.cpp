@@ -18,7 +18,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     char path[MAX_PATH];
     const DWORD n = GetEnvironmentVariableA("NOBO_CMDLINE_ECHO", path, sizeof path);
     if (n == 0 || n >= sizeof path) return 2;
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 3;
     const char* line = GetCommandLineA();
     int count = 0;

@@ -70,13 +70,17 @@ const Row kRows[] = {
     {"p \"a b", {"p", "a b"}},
     {"p  \t \ta   b   ", {"p", "a", "b"}},
     {" nobo.exe a", {"", "nobo.exe", "a"}},
-    {"p a\nb\x0B" "c", {"p", "a\nb\x0B" "c"}},
+    {"p a\nb\x0B"
+     "c",
+     {"p",
+      "a\nb\x0B"
+      "c"}},
     {"p \"C:\\\x95\x5C\"", {"p", "C:\\\x95\x5C"}},
     {"p \x83\x5C\"x y\"", {"p", "\x83\x5Cx y"}},
     {"p \"\x95\x5C\" \x95\x5C", {"p", "\x95\x5C", "\x95\x5C"}},
-    {"p \xB1\\\"x", {"p", "\xB1\"x"}},                // half-width katakana is single
-    {"p \x95 x", {"p", "\x95 x"}},                    // a lead byte takes the next byte along
-    {"p a\x95", {"p", "a\x95"}},                      // ... but never the terminator
+    {"p \xB1\\\"x", {"p", "\xB1\"x"}},  // half-width katakana is single
+    {"p \x95 x", {"p", "\x95 x"}},      // a lead byte takes the next byte along
+    {"p a\x95", {"p", "a\x95"}},        // ... but never the terminator
     {"\"C:\\\x95\x5C\" a", {"C:\\\x95\x5C", "a"}},
 };
 
@@ -121,7 +125,8 @@ TEST(SplitCommandLineW, SplitsTheSameRulesOverUtf16)
 {
     for (const Row& row : kRows) {
         bool ascii = true;
-        for (const char* p = row.line; *p; ++p) ascii = ascii && static_cast<unsigned char>(*p) < 0x80;
+        for (const char* p = row.line; *p; ++p)
+            ascii = ascii && static_cast<unsigned char>(*p) < 0x80;
         if (!ascii) continue;
         SCOPED_TRACE(testing::PrintToString(std::string(row.line)));
         const std::wstring line(row.line, row.line + strlen(row.line));

@@ -104,9 +104,9 @@ TEST(MoveUp, VanishedItemIsRefusedSilently)
 TEST(MoveUp, DestinationIsOneLevelUp)
 {
     struct Row {
-        const char* folders;  // created under the scratch folder, in order
-        const char* item;     // a file, relative to the scratch folder
-        const char* expected; // where it ends up
+        const char* folders;   // created under the scratch folder, in order
+        const char* item;      // a file, relative to the scratch folder
+        const char* expected;  // where it ends up
     } const rows[] = {
         {"work|work\\inbox", "work\\inbox\\report.txt", "work\\report.txt"},
         {"表|表\\ソ", "表\\ソ\\a.txt", "表\\a.txt"},

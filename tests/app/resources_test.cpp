@@ -48,8 +48,8 @@ TEST_F(NoboResources, VersionBlockIsJapaneseUnicodeWithNameAndVersion)
     for (const auto& s : strings) {
         char* value = nullptr;
         const std::string query = std::string("\\StringFileInfo\\041104b0\\") + s.name;
-        ASSERT_TRUE(VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void**>(&value),
-                                   &length))
+        ASSERT_TRUE(
+            VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void**>(&value), &length))
             << s.name;
         EXPECT_STREQ(s.value, value) << s.name;
     }
@@ -88,8 +88,10 @@ TEST_F(NoboResources, ManifestAsksForNoElevationAndNothingElse)
     const char* bytes = static_cast<const char*>(LockResource(LoadResource(module_, found)));
     const std::string manifest(bytes, SizeofResource(module_, found));
     EXPECT_NE(std::string::npos, manifest.find("level=\"asInvoker\""));
-    EXPECT_NE(std::string::npos, manifest.find("8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"));  // Windows 10/11
-    EXPECT_NE(std::string::npos, manifest.find("35138b9a-5d96-4fbd-8e2d-a2440225f93a"));  // Windows 7
+    EXPECT_NE(std::string::npos,
+              manifest.find("8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"));  // Windows 10/11
+    EXPECT_NE(std::string::npos,
+              manifest.find("35138b9a-5d96-4fbd-8e2d-a2440225f93a"));  // Windows 7
     // No common-controls 6 and no DPI awareness: the look and the pixel
     // arithmetic stay as designed.
     EXPECT_EQ(std::string::npos, manifest.find("Microsoft.Windows.Common-Controls"));

@@ -49,10 +49,11 @@ TEST(ResolveArguments, KeepsExistingItemsAsFullPathsInOrder)
     const std::string missing = s / "missing.txt";
     const std::string b = s / "b.txt", a = s / "a";
     std::vector<char*> candidates = {const_cast<char*>(b.c_str()), const_cast<char*>("/open"),
-                                     const_cast<char*>(missing.c_str()), const_cast<char*>(a.c_str()),
-                                     shortPath};
+                                     const_cast<char*>(missing.c_str()),
+                                     const_cast<char*>(a.c_str()), shortPath};
     int resolved = -1;
-    char** items = ResolveArguments(static_cast<int>(candidates.size()), candidates.data(), &resolved);
+    char** items =
+        ResolveArguments(static_cast<int>(candidates.size()), candidates.data(), &resolved);
     ASSERT_NE(nullptr, items);
     ASSERT_EQ(3, resolved);
     EXPECT_STREQ(b.c_str(), items[0]);
@@ -76,20 +77,30 @@ TEST(ResolveArguments, ItemsOfOneFolderResolveAsTheyDoAlone)
     char shortPath[MAX_PATH] = {};
     GetShortPathNameA((d + "\\a long name.txt").c_str(), shortPath, sizeof shortPath);
     const std::string names[] = {
-        d + "\\b.txt", d + "\\a long name.txt", d + "\\" + PathFindName(shortPath),
-        d + "\\missing", d + "\\B.TXT", d + "\\sub", d + "\\.", d + "\\..\\c.txt",
-        s / "c.txt", d + "\\b.txt", d + "\\",
+        d + "\\b.txt",
+        d + "\\a long name.txt",
+        d + "\\" + PathFindName(shortPath),
+        d + "\\missing",
+        d + "\\B.TXT",
+        d + "\\sub",
+        d + "\\.",
+        d + "\\..\\c.txt",
+        s / "c.txt",
+        d + "\\b.txt",
+        d + "\\",
     };
     std::vector<char*> candidates;
     std::vector<std::string> alone;
     for (const std::string& n : names) {
         candidates.push_back(const_cast<char*>(n.c_str()));
         char out[PATH_BUFFER_SIZE];
-        if (GetFileAttributesA(n.c_str()) != INVALID_FILE_ATTRIBUTES && ShellResolvePath(out, n.c_str()))
+        if (GetFileAttributesA(n.c_str()) != INVALID_FILE_ATTRIBUTES &&
+            ShellResolvePath(out, n.c_str()))
             alone.push_back(out);
     }
     int resolved = -1;
-    char** items = ResolveArguments(static_cast<int>(candidates.size()), candidates.data(), &resolved);
+    char** items =
+        ResolveArguments(static_cast<int>(candidates.size()), candidates.data(), &resolved);
     ASSERT_NE(nullptr, items);
     EXPECT_EQ(alone, std::vector<std::string>(items, items + resolved));
     EXPECT_EQ(d + "\\a long name.txt", alone[2]);

@@ -51,24 +51,15 @@ void SetTexts(AssociationSettings* settings, int index, const char* menu, const 
     strcpy(settings->kinds[index].commandLine, command);
 }
 
-// The real "*" and "directory" classes of the test prefix, without the entry
-// at the start, and put back as they were found at the end.
 class RealKinds : public testing::Test {
 protected:
     void SetUp() override
     {
         for (int i = 0; i < ASSOC_KIND_COUNT; ++i) {
-            // Where the entry lands: a default value naming a class moves it.
-            const std::string value = RegTestGetString(kClasses[i]);
-            target_[i] = (value != "<missing>" && !value.empty() && RegTestKeyExists(value))
-                             ? value
-                             : kClasses[i];
-            ASSERT_TRUE(RegTestKeyExists(target_[i])) << "the test prefix lacks " << target_[i];
-            backups_[i] = std::make_unique<RegKeyBackup>(target_[i] + "\\shell");
-            ASSERT_TRUE(RegTestDeleteTree(VerbPath(target_[i])));
+            target_[i] = kinds_.Target(i);
+            ASSERT_FALSE(target_[i].empty()) << "the test prefix lacks " << kClasses[i];
         }
     }
-
     void Register(int index, const std::string& menu, const std::string& command)
     {
         ASSERT_TRUE(RegTestSetString(VerbPath(target_[index]), nullptr, menu));
@@ -79,8 +70,8 @@ protected:
         return RegTestDump(target_[index]);
     }
 
+    RealKindClasses kinds_;  // without the entry at the start, put back at the end
     std::string target_[ASSOC_KIND_COUNT];
-    std::unique_ptr<RegKeyBackup> backups_[ASSOC_KIND_COUNT];
 };
 
 }  // namespace
@@ -101,55 +92,49 @@ TEST(AssociationDefaults, CommandLineQuotesThisProgramAndTheItem)
     EXPECT_TRUE(line.GuardIntact());
 }
 
-TEST_F(RealKinds, NothingRegisteredLoadsTheDefaultsForBothKinds)
+// What a kind has registered is loaded; a kind without a full entry gets the
+// defaults; nothing the record held before survives.
+TEST_F(RealKinds, LoadsWhatIsRegisteredAndDefaultsForTheRest)
 {
-    auto loaded = NewRecord();
-    memset(loaded.get(), 'Z', sizeof *loaded);  // whatever the record held before
-    EXPECT_TRUE(LoadAssociationSettings(loaded.get()));
-    EXPECT_EQ(0u, loaded->enabledMask);
-    for (const AssociationKindBlock& block : loaded->kinds) {
-        EXPECT_STREQ("", block.targetText);
-        EXPECT_STREQ(ASSOC_DEFAULT_MENU_TEXT, block.menuText);
-        EXPECT_EQ(ExpectedDefaultCommandLine(), block.commandLine);
+    enum How { NOTHING, FOLDERS, FILES_WITHOUT_VALUES, FILES_WITHOUT_COMMAND_KEY };
+    const char* const folderMenu = "フォルダを上へ(&U)";
+    const char* const folderCommand = "\"D:\\表\\nobo.exe\" \"%1\" /open";
+    const struct {
+        How how;
+        uint32_t mask;
+        int kind;  // the one loaded from the registry
+        const char* menu;
+        const char* command;
+    } rows[] = {
+        {NOTHING, 0, -1, "", ""},
+        {FOLDERS, ASSOC_FLAG_DIRECTORY, 1, folderMenu, folderCommand},
+        {FILES_WITHOUT_VALUES, ASSOC_FLAG_FILE, 0, "", ""},
+        {FILES_WITHOUT_COMMAND_KEY, 0, -1, "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.how);
+        RegTestDeleteTree(VerbPath(target_[0])), RegTestDeleteTree(VerbPath(target_[1]));
+        if (row.how == FOLDERS) Register(1, folderMenu, folderCommand);
+        if (row.how == FILES_WITHOUT_VALUES) {
+            ASSERT_TRUE(RegTestCreateKey(CommandPath(target_[0])));
+        }
+        if (row.how == FILES_WITHOUT_COMMAND_KEY) {
+            ASSERT_TRUE(RegTestSetString(VerbPath(target_[0]), nullptr, "half an entry"));
+        }
+        auto loaded = NewRecord();
+        memset(loaded.get(), 'Z', sizeof *loaded);
+        EXPECT_TRUE(LoadAssociationSettings(loaded.get()));
+        EXPECT_EQ(row.mask, loaded->enabledMask);
+        for (int k = 0; k < ASSOC_KIND_COUNT; ++k) {
+            const bool own = k == row.kind;
+            EXPECT_STREQ("", loaded->kinds[k].targetText) << k;
+            EXPECT_STREQ(own ? row.menu : ASSOC_DEFAULT_MENU_TEXT, loaded->kinds[k].menuText) << k;
+            EXPECT_EQ(own ? row.command : ExpectedDefaultCommandLine(),
+                      loaded->kinds[k].commandLine)
+                << k;
+        }
+        EXPECT_EQ(0u, DiffAssociationSettings(Copy(*loaded).get(), loaded.get()));
     }
-    EXPECT_EQ(0u, DiffAssociationSettings(Copy(*loaded).get(), loaded.get()));
-}
-
-TEST_F(RealKinds, OnlyFoldersRegisteredLoadsTheirTextsAndDefaultsForFiles)
-{
-    const char* menu = "フォルダを上へ(&U)";
-    const char* command = "\"D:\\表\\nobo.exe\" \"%1\" /open";
-    Register(1, menu, command);
-    auto loaded = NewRecord();
-    EXPECT_TRUE(LoadAssociationSettings(loaded.get()));
-    EXPECT_EQ(static_cast<uint32_t>(ASSOC_FLAG_DIRECTORY), loaded->enabledMask);
-    EXPECT_STREQ("", loaded->kinds[1].targetText);
-    EXPECT_STREQ(menu, loaded->kinds[1].menuText);
-    EXPECT_STREQ(command, loaded->kinds[1].commandLine);
-    EXPECT_STREQ("", loaded->kinds[0].targetText);
-    EXPECT_STREQ(ASSOC_DEFAULT_MENU_TEXT, loaded->kinds[0].menuText);
-    EXPECT_EQ(ExpectedDefaultCommandLine(), loaded->kinds[0].commandLine);
-}
-
-TEST_F(RealKinds, RegisteredEntryWithoutValuesLoadsEmptyTexts)
-{
-    ASSERT_TRUE(RegTestCreateKey(CommandPath(target_[0])));
-    auto loaded = NewRecord();
-    memset(loaded.get(), 'Z', sizeof *loaded);
-    EXPECT_TRUE(LoadAssociationSettings(loaded.get()));
-    EXPECT_EQ(static_cast<uint32_t>(ASSOC_FLAG_FILE), loaded->enabledMask);
-    EXPECT_STREQ("", loaded->kinds[0].menuText);
-    EXPECT_STREQ("", loaded->kinds[0].commandLine);
-}
-
-TEST_F(RealKinds, EntryWithoutCommandKeyLoadsAsNotRegisteredWithDefaults)
-{
-    ASSERT_TRUE(RegTestSetString(VerbPath(target_[0]), nullptr, "half an entry"));
-    auto loaded = NewRecord();
-    EXPECT_TRUE(LoadAssociationSettings(loaded.get()));
-    EXPECT_EQ(0u, loaded->enabledMask);
-    EXPECT_STREQ(ASSOC_DEFAULT_MENU_TEXT, loaded->kinds[0].menuText);
-    EXPECT_EQ(ExpectedDefaultCommandLine(), loaded->kinds[0].commandLine);
 }
 
 TEST_F(RealKinds, SwitchingFilesOnAndFoldersOffWritesOneAndRemovesTheOther)

@@ -5,11 +5,11 @@
 #include "assoc/registry.h"
 #include "assoc/settings.h"
 #include "assoc/verb.h"
+#include "support/process.h"
 #include "support/registry.h"
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -45,40 +45,17 @@ struct Texts {
     }
 };
 
-// Handles this process holds. Wine's GetProcessHandleCount answers 0; the
-// system handle list is counted there instead.
-DWORD HandleCount()
+// Writes, reads back and removes the entry through argument; all must land on key.
+void ExpectRoundTrip(const std::string& argument, const std::string& key)
 {
-    DWORD count = 0;
-    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count) return count;
-    struct Entry {
-        USHORT process;
-        USHORT backTrace;
-        UCHAR type;
-        UCHAR attributes;
-        USHORT handle;
-        PVOID object;
-        ULONG access;
-    };
-    struct List {
-        ULONG count;
-        Entry entries[1];
-    };
-    typedef LONG(WINAPI * QueryFn)(ULONG, PVOID, ULONG, PULONG);
-    const QueryFn query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-    if (!query) return 0;
-    const ULONG kSystemHandleInformation = 16;
-    std::vector<char> buffer(1 << 20);
-    while (query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
-                 nullptr) == static_cast<LONG>(0xC0000004)) {  // info length mismatch
-        buffer.resize(buffer.size() * 2);
-    }
-    const List* list = reinterpret_cast<const List*>(buffer.data());
-    const USHORT self = static_cast<USHORT>(GetCurrentProcessId());
-    for (ULONG i = 0; i < list->count; ++i)
-        if (list->entries[i].process == self) ++count;
-    return count;
+    ASSERT_TRUE(WriteVerb(argument.c_str(), "M", "C"));
+    EXPECT_EQ("M", RegTestGetString(VerbPath(key)));
+    EXPECT_EQ("C", RegTestGetString(CommandPath(key)));
+    Texts texts;
+    EXPECT_TRUE(texts.Read(argument));
+    EXPECT_EQ("M", texts.menu.Text());
+    EXPECT_TRUE(RemoveVerb(argument.c_str()));
+    EXPECT_FALSE(RegTestKeyExists(VerbPath(key)));
 }
 
 // The class an operation should land on, worked out without the program's code.
@@ -99,71 +76,59 @@ std::string LongKeyPath(const ScratchClass& scratch, size_t length)
 
 }  // namespace
 
-TEST(VerbRead, RegisteredEntryGivesBothTextsExactly)
+// Missing pieces leave their buffers as they were; every read terminates.
+TEST(VerbRead, WhatIsThereIsReadAndNothingElse)
 {
-    ScratchClass scratch;
-    PutEntry(scratch.Name(), "↑へ移動", "\"C:\\ソフト\\nobo.exe\" \"%1\"");
-    Texts texts;
-    EXPECT_TRUE(texts.Read(scratch.Name()));
-    EXPECT_EQ("↑へ移動", texts.menu.Text());
-    EXPECT_EQ("\"C:\\ソフト\\nobo.exe\" \"%1\"", texts.command.Text());
-    EXPECT_TRUE(texts.Sound());
-}
-
-TEST(VerbRead, VerbKeyWithoutCommandKeyIsNotRegistered)
-{
-    ScratchClass scratch;
-    ASSERT_TRUE(RegTestSetString(VerbPath(scratch.Name()), nullptr, "M"));
-    Texts texts;
-    EXPECT_FALSE(texts.Read(scratch.Name()));
-    EXPECT_EQ("command before", texts.command.Text());
-    EXPECT_TRUE(texts.Sound());
-}
-
-TEST(VerbRead, MissingValuesLeaveTheirBuffers)
-{
-    ScratchClass scratch;
-    ASSERT_TRUE(RegTestCreateKey(VerbPath(scratch.Name())));
-    ASSERT_TRUE(RegTestSetString(CommandPath(scratch.Name()), nullptr, "C"));
-    Texts texts;
-    EXPECT_TRUE(texts.Read(scratch.Name()));
-    EXPECT_EQ("menu before", texts.menu.Text());
-    EXPECT_EQ("C", texts.command.Text());
-
-    ASSERT_TRUE(RegTestDeleteTree(CommandPath(scratch.Name())));
-    ASSERT_TRUE(RegTestCreateKey(CommandPath(scratch.Name())));
-    Texts bare;
-    EXPECT_TRUE(bare.Read(scratch.Name()));
-    EXPECT_EQ("menu before", bare.menu.Text());
-    EXPECT_EQ("command before", bare.command.Text());
-}
-
-TEST(VerbRead, NoEntryMeansNotRegistered)
-{
-    ScratchClass noKey("nokey", false);
-    ScratchClass noShell;
-    ScratchClass noVerb;
-    ASSERT_TRUE(RegTestSetString(noVerb / "shell\\open\\command", nullptr, "x"));
-    for (const ScratchClass* cls : {&noKey, &noShell, &noVerb}) {
-        SCOPED_TRACE(cls->Name());
+    typedef void (*Setup)(const std::string& cls);
+    struct Row {
+        const char* what;
+        bool classKey;
+        Setup setup;
+        bool registered;
+        const char* menu;  // null: not checked
+        const char* command;
+    };
+    const Row rows[] = {
+        {"registered", true,
+         [](const std::string& c) { PutEntry(c, "↑へ移動", "\"C:\\ソフト\\nobo.exe\" \"%1\""); },
+         true, "↑へ移動", "\"C:\\ソフト\\nobo.exe\" \"%1\""},
+        {"verb without command key", true,
+         [](const std::string& c) { RegTestSetString(VerbPath(c), nullptr, "M"); }, false, nullptr,
+         "command before"},
+        {"no menu value", true,
+         [](const std::string& c) {
+             RegTestCreateKey(VerbPath(c));
+             RegTestSetString(CommandPath(c), nullptr, "C");
+         },
+         true, "menu before", "C"},
+        {"no values", true, [](const std::string& c) { RegTestCreateKey(CommandPath(c)); }, true,
+         "menu before", "command before"},
+        {"no class key", false, [](const std::string&) {}, false, "menu before", "command before"},
+        {"no shell", true, [](const std::string&) {}, false, "menu before", "command before"},
+        {"no verb", true,
+         [](const std::string& c) { RegTestSetString(c + "\\shell\\open\\command", nullptr, "x"); },
+         false, "menu before", "command before"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ScratchClass scratch("c", row.classKey);
+        row.setup(scratch.Name());
         Texts texts;
-        EXPECT_FALSE(texts.Read(cls->Name()));
-        EXPECT_EQ("menu before", texts.menu.Text());
-        EXPECT_EQ("command before", texts.command.Text());
+        EXPECT_EQ(row.registered, texts.Read(scratch.Name()));
+        if (row.menu != nullptr) {
+            EXPECT_EQ(row.menu, texts.menu.Text());
+        }
+        EXPECT_EQ(row.command, texts.command.Text());
+        EXPECT_TRUE(texts.Sound());
+        EXPECT_EQ(row.classKey, RegTestKeyExists(scratch.Name()));
     }
-    EXPECT_FALSE(RegTestKeyExists(noKey.Name()));
-}
-
-TEST(VerbWrite, ClassWithoutKeyIsRefusedAndNothingIsCreated)
-{
-    ScratchClass noKey("nokey", false);
-    EXPECT_FALSE(WriteVerb(noKey.c_str(), "M", "C"));
-    EXPECT_FALSE(RegTestKeyExists(noKey.Name()));
 }
 
 TEST(VerbWrite, ClassWithoutShellGetsShellVerbAndCommandWithTerminatedStrings)
 {
-    ScratchClass scratch;
+    ScratchClass scratch, noKey("nokey", false);
+    EXPECT_FALSE(WriteVerb(noKey.c_str(), "M", "C"));  // no class key: refused, nothing made
+    EXPECT_FALSE(RegTestKeyExists(noKey.Name()));
     ASSERT_TRUE(WriteVerb(scratch.c_str(), "↑へ移動", "\"C:\\表\\nobo.exe\" \"%1\""));
     EXPECT_EQ("shell", RegTestSubkeys(scratch.Name()));
     EXPECT_EQ("Vellanort.nobo", RegTestSubkeys(scratch / "shell"));
@@ -190,45 +155,38 @@ TEST(VerbWrite, RewritingReplacesBothTextsAndKeepsEverythingElse)
     const std::string openBefore = RegTestDump(scratch / "shell\\open");
 
     ASSERT_TRUE(WriteVerb(scratch.c_str(), "new", "C2"));
-    EXPECT_EQ(std::string("new") + '\0', RegTestGetValue(VerbPath(scratch.Name())).data);
-    EXPECT_EQ(std::string("C2") + '\0', RegTestGetValue(CommandPath(scratch.Name())).data);
-    EXPECT_EQ(std::string("shell32.dll,1") + '\0',
+    EXPECT_EQ(std::string("new", 4), RegTestGetValue(VerbPath(scratch.Name())).data);
+    EXPECT_EQ(std::string("C2", 3), RegTestGetValue(CommandPath(scratch.Name())).data);
+    EXPECT_EQ(std::string("shell32.dll,1", 14),
               RegTestGetValue(VerbPath(scratch.Name()), "Icon").data);
-    EXPECT_EQ(std::string("{0}") + '\0',
+    EXPECT_EQ(std::string("{0}", 4),
               RegTestGetValue(CommandPath(scratch.Name()), "DelegateExecute").data);
     EXPECT_EQ("command,other", RegTestSubkeys(VerbPath(scratch.Name())));
     EXPECT_EQ(openBefore, RegTestDump(scratch / "shell\\open"));
 }
 
-TEST(VerbRemove, EntryGoesAndShellStaysEvenWhenEmpty)
+// Only the entry goes; an emptied shell key stays. No entry is true, no shell
+// or no class key is false, and those change nothing.
+TEST(VerbRemove, OnlyTheEntryGoes)
 {
-    ScratchClass scratch;
-    ASSERT_TRUE(WriteVerb(scratch.c_str(), "M", "C"));
-    EXPECT_TRUE(RemoveVerb(scratch.c_str()));
-    EXPECT_FALSE(RegTestKeyExists(VerbPath(scratch.Name())));
-    EXPECT_TRUE(RegTestKeyExists(scratch / "shell"));
-    EXPECT_EQ("", RegTestSubkeys(scratch / "shell"));
+    ScratchClass entry, noEntry, noShell, noKey("nokey", false);
+    ASSERT_TRUE(WriteVerb(entry.c_str(), "M", "C"));
+    ASSERT_TRUE(RegTestSetString(noEntry / "shell\\open\\command", nullptr, "open"));
+    const struct {
+        const ScratchClass* cls;
+        bool removed;
+    } rows[] = {{&noEntry, true}, {&noShell, false}, {&noKey, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.cls->Name());
+        const std::string before = RegTestDump(row.cls->Name());
+        EXPECT_EQ(row.removed, RemoveVerb(row.cls->c_str()));
+        EXPECT_EQ(before, RegTestDump(row.cls->Name()));
+    }
+    EXPECT_TRUE(RemoveVerb(entry.c_str()));
+    EXPECT_EQ("shell", RegTestSubkeys(entry.Name()));
+    EXPECT_EQ("", RegTestSubkeys(entry / "shell"));
     Texts texts;
-    EXPECT_FALSE(texts.Read(scratch.Name()));
-}
-
-TEST(VerbRemove, MissingEntryIsTrueAndChangesNothing)
-{
-    ScratchClass scratch;
-    ASSERT_TRUE(RegTestSetString(scratch / "shell\\open\\command", nullptr, "open"));
-    const std::string before = RegTestDump(scratch.Name());
-    EXPECT_TRUE(RemoveVerb(scratch.c_str()));
-    EXPECT_EQ(before, RegTestDump(scratch.Name()));
-}
-
-TEST(VerbRemove, ClassWithoutShellOrWithoutKeyIsFalseAndNothingIsCreated)
-{
-    ScratchClass noShell;
-    ScratchClass noKey("nokey", false);
-    EXPECT_FALSE(RemoveVerb(noShell.c_str()));
-    EXPECT_EQ("", RegTestSubkeys(noShell.Name()));
-    EXPECT_FALSE(RemoveVerb(noKey.c_str()));
-    EXPECT_FALSE(RegTestKeyExists(noKey.Name()));
+    EXPECT_FALSE(texts.Read(entry.Name()));
 }
 
 // A (default value names B) -> B (names C) -> C: every operation works on B.
@@ -267,56 +225,31 @@ TEST(VerbIndirection, AllThreeOperationsFollowOneLevelOnly)
     EXPECT_EQ(c.Name(), resolved);
 }
 
-TEST(VerbIndirection, DefaultValueNamingNoKeyLeavesTheClass)
-{
-    const char* values[] = {"Text Document", "テキスト ドキュメント", "nobo.test.no.such.class"};
-    for (const char* value : values) {
-        SCOPED_TRACE(value);
-        ScratchClass scratch;
-        ASSERT_TRUE(RegTestSetString(scratch.Name(), nullptr, value));
-        char resolved[CLASS_NAME_SIZE];
-        EXPECT_TRUE(ResolveClassName(resolved, scratch.c_str()));
-        EXPECT_EQ(scratch.Name(), resolved);
-        ASSERT_TRUE(WriteVerb(scratch.c_str(), "M", "C"));
-        EXPECT_EQ("M", RegTestGetString(VerbPath(scratch.Name())));
-        Texts texts;
-        EXPECT_TRUE(texts.Read(scratch.Name()));
-        EXPECT_TRUE(RemoveVerb(scratch.c_str()));
-        EXPECT_FALSE(RegTestKeyExists(VerbPath(scratch.Name())));
-    }
-}
-
-// Subkey "" of HKEY_CLASSES_ROOT is HKEY_CLASSES_ROOT itself: a default value
-// that reads as empty must not send the entry to HKEY_CLASSES_ROOT\shell.
-TEST(VerbIndirection, EmptyDefaultValueNamesNoClass)
+// A default value naming no key leaves the class. Subkey "" of
+// HKEY_CLASSES_ROOT is HKEY_CLASSES_ROOT itself: a default value that reads as
+// empty must not send the entry to HKEY_CLASSES_ROOT\shell.
+TEST(VerbIndirection, DefaultValueNamingNoClassLeavesTheClass)
 {
     struct Row {
-        const char* what;
         DWORD type;
         std::string data;
     };
-    const Row rows[] = {
-        {"empty string", REG_SZ, std::string(1, '\0')},
-        {"empty value", REG_SZ, ""},
-        {"REG_DWORD 0", REG_DWORD, std::string(4, '\0')},
-    };
+    const Row rows[] = {{REG_SZ, std::string("Text Document", 14)},
+                        {REG_SZ, std::string("テキスト ドキュメント") + '\0'},
+                        {REG_SZ, std::string("nobo.test.no.such.class", 24)},
+                        {REG_SZ, std::string(1, '\0')},
+                        {REG_SZ, ""},
+                        {REG_DWORD, std::string(4, '\0')}};
     RegKeyBackup rootShell("shell");
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.data + " type " + std::to_string(row.type));
         ScratchClass scratch;
         ASSERT_TRUE(RegTestSetValue(scratch.Name(), nullptr, row.type, row.data));
         char resolved[CLASS_NAME_SIZE];
         EXPECT_TRUE(ResolveClassName(resolved, scratch.c_str()));
         EXPECT_EQ(scratch.Name(), resolved);
-
-        ASSERT_TRUE(WriteVerb(scratch.c_str(), "M", "C"));
-        EXPECT_EQ("M", RegTestGetString(VerbPath(scratch.Name())));
+        ExpectRoundTrip(scratch.Name(), scratch.Name());
         EXPECT_FALSE(RegTestKeyExists(VerbPath("")));
-        Texts texts;
-        EXPECT_TRUE(texts.Read(scratch.Name()));
-        EXPECT_EQ("M", texts.menu.Text());
-        EXPECT_TRUE(RemoveVerb(scratch.c_str()));
-        EXPECT_FALSE(RegTestKeyExists(VerbPath(scratch.Name())));
     }
 }
 
@@ -363,13 +296,7 @@ TEST(VerbClassName, LongNameIsCutTo260BytesNeverInsideADoubleByteCharacter)
         EXPECT_TRUE(ResolveClassName(resolved.data(), argument.c_str()));
         EXPECT_EQ(key, resolved.Text());
         EXPECT_TRUE(resolved.GuardIntact());
-
-        ASSERT_TRUE(WriteVerb(argument.c_str(), "M", "C"));
-        EXPECT_EQ("M", RegTestGetString(VerbPath(key)));
-        Texts texts;
-        EXPECT_TRUE(texts.Read(argument));
-        EXPECT_TRUE(RemoveVerb(argument.c_str()));
-        EXPECT_FALSE(RegTestKeyExists(VerbPath(key)));
+        ExpectRoundTrip(argument, key);
     }
 }
 
@@ -434,14 +361,7 @@ TEST(VerbRealKinds, AllFilesAndFoldersTakeTheEntryAndGiveItBack)
         RegKeyBackup backup(target + "\\shell");
         RegTestDeleteTree(VerbPath(target));
 
-        ASSERT_TRUE(WriteVerb(cls, "↑へ移動", "\"C:\\nobo.exe\" \"%1\""));
-        EXPECT_EQ("↑へ移動", RegTestGetString(VerbPath(target)));
-        EXPECT_EQ("\"C:\\nobo.exe\" \"%1\"", RegTestGetString(CommandPath(target)));
-        Texts texts;
-        EXPECT_TRUE(texts.Read(cls));
-        EXPECT_EQ("↑へ移動", texts.menu.Text());
-        EXPECT_TRUE(RemoveVerb(cls));
-        EXPECT_FALSE(RegTestKeyExists(VerbPath(target)));
+        ExpectRoundTrip(cls, target);
         EXPECT_TRUE(RegTestKeyExists(target + "\\shell"));
     }
 }
@@ -453,28 +373,27 @@ TEST(VerbHandles, EveryOperationClosesWhatItOpens)
     PutEntry(registered.Name(), "M", "C");
     ASSERT_TRUE(RegTestCreateKey(VerbPath(noCommand.Name())));
     ASSERT_TRUE(RegTestSetString(pointer.Name(), nullptr, registered.Name()));
-    auto count = HandleCount;
     auto texts = std::make_unique<Texts>();
     texts->Read(registered.Name());  // opens the cached root key once
-    if (count() == 0) GTEST_SKIP() << "no process handle count on this system";
+    if (ProcessHandleCount() == 0) GTEST_SKIP() << "no process handle count on this system";
     for (const ScratchClass* cls : {&registered, &noCommand, &noShell, &noKey, &pointer}) {
         SCOPED_TRACE(cls->Name());
-        const DWORD before = count();
+        const DWORD before = ProcessHandleCount();
         texts->Read(cls->Name());
-        EXPECT_EQ(before, count()) << "ReadVerb";
+        EXPECT_EQ(before, ProcessHandleCount()) << "ReadVerb";
         HKEY key;
         for (auto open : {OpenClassKey, OpenShellKey, OpenVerbKey}) {
             if (open(cls->c_str(), &key)) {
-                EXPECT_EQ(before + 1, count());
+                EXPECT_EQ(before + 1, ProcessHandleCount());
                 RegKeyClose(key);
             }
-            EXPECT_EQ(before, count());
+            EXPECT_EQ(before, ProcessHandleCount());
         }
         WriteVerb(cls->c_str(), "M2", "C2");
-        EXPECT_EQ(before, count()) << "WriteVerb";
+        EXPECT_EQ(before, ProcessHandleCount()) << "WriteVerb";
         RemoveVerb(cls->c_str());
-        EXPECT_EQ(before, count()) << "RemoveVerb";
+        EXPECT_EQ(before, ProcessHandleCount()) << "RemoveVerb";
         RemoveVerb(cls->c_str());
-        EXPECT_EQ(before, count()) << "RemoveVerb without entry";
+        EXPECT_EQ(before, ProcessHandleCount()) << "RemoveVerb without entry";
     }
 }

@@ -26,7 +26,8 @@ TEST(HeadlessBed, MessageBoxIsReadAndAnsweredByHook)
     };
     for (const Row& row : rows) {
         BoxAnswerer answerer({row.answer});
-        int result = MessageBoxA(nullptr, "以下のファイルは既に存在します。", "上書き確認 - [nobo]", row.type);
+        int result = MessageBoxA(nullptr, "以下のファイルは既に存在します。", "上書き確認 - [nobo]",
+                                 row.type);
         ASSERT_NE(-1, result) << "no usable display driver in the headless prefix";
         EXPECT_EQ(row.expected, result);
         ASSERT_EQ(1u, answerer.Boxes().size());

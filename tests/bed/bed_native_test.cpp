@@ -23,5 +23,5 @@ TEST(NativeBed, ShiftJisIsWrittenAsHexEscapes)
 {
     const char hyo[] = "\x95\x5C";  // 表 in code page 932
     EXPECT_EQ(2u, strlen(hyo));
-    EXPECT_EQ(3u, strlen("表"));   // UTF-8 here, which is why we never write it so
+    EXPECT_EQ(3u, strlen("表"));  // UTF-8 here, which is why we never write it so
 }

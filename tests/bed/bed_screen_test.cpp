@@ -33,7 +33,8 @@ TEST(ScreenBed, DialogShowsAndIsCaptured)
     t.title[0] = L'b';
     t.title[1] = L'e';
     t.title[2] = L'd';
-    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &t.header, nullptr, BareProc, 0);
+    HWND dlg =
+        CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &t.header, nullptr, BareProc, 0);
     ASSERT_NE(nullptr, dlg);
     PumpMessages(300);
 

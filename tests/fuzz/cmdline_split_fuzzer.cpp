@@ -63,7 +63,8 @@ std::vector<std::basic_string<C>> Model(const std::basic_string<C>& s, bool dbcs
             arg.append(run, backslash);
             i = after;
             if (i == s.size() || (!quoted && blank(s[i]))) break;
-            const bool pair = dbcs && Cp932Lead(static_cast<unsigned char>(s[i])) && i + 1 < s.size();
+            const bool pair =
+                dbcs && Cp932Lead(static_cast<unsigned char>(s[i])) && i + 1 < s.size();
             arg.append(s, i, pair ? 2 : 1);
             i += pair ? 2 : 1;
         }

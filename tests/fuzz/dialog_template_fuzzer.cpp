@@ -42,12 +42,12 @@ const char16_t* TakeString(FuzzedDataProvider& data, StringPool& pool)
 uintptr_t TakeNameOrOrdinal(FuzzedDataProvider& data, StringPool& pool)
 {
     switch (data.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-        return 0;
-    case 1:
-        return data.ConsumeIntegralInRange<uintptr_t>(1, DLG_ORDINAL_MAX);
-    default:
-        return (uintptr_t)TakeString(data, pool);
+        case 0:
+            return 0;
+        case 1:
+            return data.ConsumeIntegralInRange<uintptr_t>(1, DLG_ORDINAL_MAX);
+        default:
+            return (uintptr_t)TakeString(data, pool);
     }
 }
 

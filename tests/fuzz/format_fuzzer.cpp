@@ -44,26 +44,26 @@ void Check(size_t n, unsigned form, const char* text, int c)
     std::string full;
     int r = 0;
     switch (form) {
-    case 0:
-        full = Full(kForms[0], text, 0, 0);
-        r = StrFormatBounded(n, buf, kForms[0], text, 0, 0);
-        break;
-    case 1:
-        full = Full(kForms[1], text);
-        r = StrFormatBounded(n, buf, kForms[1], text);
-        break;
-    case 3:
-        full = Full(kForms[3], c, text);
-        r = StrFormatBounded(n, buf, kForms[3], c, text);
-        break;
-    case 6:
-        full = Full(kForms[6], c, text, c);
-        r = StrFormatBounded(n, buf, kForms[6], c, text, c);
-        break;
-    default:
-        full = Full(kForms[form], text, c);
-        r = StrFormatBounded(n, buf, kForms[form], text, c);
-        break;
+        case 0:
+            full = Full(kForms[0], text, 0, 0);
+            r = StrFormatBounded(n, buf, kForms[0], text, 0, 0);
+            break;
+        case 1:
+            full = Full(kForms[1], text);
+            r = StrFormatBounded(n, buf, kForms[1], text);
+            break;
+        case 3:
+            full = Full(kForms[3], c, text);
+            r = StrFormatBounded(n, buf, kForms[3], c, text);
+            break;
+        case 6:
+            full = Full(kForms[6], c, text, c);
+            r = StrFormatBounded(n, buf, kForms[6], c, text, c);
+            break;
+        default:
+            full = Full(kForms[form], text, c);
+            r = StrFormatBounded(n, buf, kForms[form], text, c);
+            break;
     }
     if (n == 0) {
         FUZZ_CHECK(r == -1);

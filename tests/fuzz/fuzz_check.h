@@ -4,10 +4,10 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#define FUZZ_CHECK(cond)                                                              \
-    do {                                                                              \
-        if (!(cond)) {                                                                \
+#define FUZZ_CHECK(cond)                                                                \
+    do {                                                                                \
+        if (!(cond)) {                                                                  \
             fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #cond); \
-            abort();                                                                  \
-        }                                                                             \
+            abort();                                                                    \
+        }                                                                               \
     } while (0)

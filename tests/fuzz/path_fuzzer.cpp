@@ -16,7 +16,9 @@ namespace {
 // one character, anything else a single byte.
 std::vector<int> Classes(const std::string& s)
 {
-    auto lead = [](unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); };
+    auto lead = [](unsigned char c) {
+        return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    };
     auto trail = [](unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; };
     std::vector<int> cls(s.size(), MBC_SINGLE);
     for (size_t i = 0; i < s.size(); ++i) {
@@ -80,7 +82,8 @@ void CheckOnePath(const std::string& s)
         const int expected = i < s.size() ? cls[i] : MBC_SINGLE;
         FUZZ_CHECK(MbcsByteClassAt(path, static_cast<unsigned>(i)) == expected);
         if (i < s.size())
-            FUZZ_CHECK(PathIsSeparatorAt(path, static_cast<unsigned>(i)) == (s[i] == '\\' && expected == MBC_SINGLE));
+            FUZZ_CHECK(PathIsSeparatorAt(path, static_cast<unsigned>(i)) ==
+                       (s[i] == '\\' && expected == MBC_SINGLE));
     }
     const long sep = LastSeparator(s);
     const char* name = PathFindName(path);

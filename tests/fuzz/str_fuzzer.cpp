@@ -24,7 +24,8 @@ void CheckCopy(size_t n, const std::string& source)
     if (k < source.size()) {
         // Cut: as late as the size allows, but never between a lead and its trail.
         FUZZ_CHECK(MbcsByteClassAt(src, static_cast<unsigned>(k)) != MBC_TRAIL);
-        FUZZ_CHECK(k == n - 1 || (k == n - 2 && MbcsByteClassAt(src, static_cast<unsigned>(n - 1)) == MBC_TRAIL));
+        FUZZ_CHECK(k == n - 1 ||
+                   (k == n - 2 && MbcsByteClassAt(src, static_cast<unsigned>(n - 1)) == MBC_TRAIL));
     }
     // Padded with NULs up to the copy's limit.
     for (size_t i = k; i + 1 < n; ++i) FUZZ_CHECK(dest[i] == '\0');

@@ -9,9 +9,9 @@
 
 struct SeenBox {
     std::string caption;
-    std::string text;   // the static with id 0xFFFF
-    UINT buttons;       // MB_OK or MB_YESNO, from which buttons the box has
-    int answer = 0;     // the button pressed
+    std::string text;  // the static with id 0xFFFF
+    UINT buttons;      // MB_OK or MB_YESNO, from which buttons the box has
+    int answer = 0;    // the button pressed
 };
 
 class BoxAnswerer {
@@ -23,7 +23,10 @@ public:
     BoxAnswerer(const BoxAnswerer&) = delete;
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;
 
-    const std::vector<SeenBox>& Boxes() const { return seen_; }
+    const std::vector<SeenBox>& Boxes() const
+    {
+        return seen_;
+    }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);

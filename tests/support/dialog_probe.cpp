@@ -1,5 +1,6 @@
 #include "support/dialog_probe.h"
 
+#include "app/mem.h"
 #include "support/box_answerer.h"
 
 bool operator==(const RECT& a, const RECT& b)
@@ -125,4 +126,36 @@ void DispatchPosted(HWND hwnd)
 {
     MSG m;
     while (IsWindowVisible(hwnd) && PeekMessageA(&m, hwnd, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+}
+
+HWND OpenTemplateDialog(DWORD style, int cx, int cy, const DialogItemSpec* items, int count,
+                        HWND owner, DLGPROC proc, int x, int y)
+{
+    const DialogHeaderSpec header = {
+        style | DS_SETFONT, 0, (uint16_t)count, 0, 0, (int16_t)cx, (int16_t)cy, 0, u"test", 0,
+        u"MS Shell Dlg",    8};
+    void* block = BuildDialogTemplate(&header, items);
+    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block, owner,
+                                          proc, 0);
+    MemFree(block);
+    if (dlg != nullptr) {
+        SetWindowPos(dlg, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    }
+    return dlg;
+}
+
+bool PutCursorOn(HWND hwnd, const ClientSpot& spot, POINT* at)
+{
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    POINT pt = {(spot.fromRight ? client.right : 0) + spot.x,
+                (spot.fromBottom ? client.bottom : 0) + spot.y};
+    if (at != nullptr) {
+        *at = pt;
+    }
+    ClientToScreen(hwnd, &pt);
+    SetCursorPos(pt.x, pt.y);
+    POINT seen = {};
+    GetCursorPos(&seen);
+    return seen.x == pt.x && seen.y == pt.y;
 }

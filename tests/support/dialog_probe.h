@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "about/dialog_template.h"
+
 // So tests can EXPECT_EQ rectangles and read them in a failure.
 bool operator==(const RECT& a, const RECT& b);
 void PrintTo(const RECT& r, std::ostream* out);
@@ -35,3 +37,19 @@ HWND FindTopWindow(DWORD processId, const std::string& caption);
 int FocusedItemId(HWND dlg);
 // Dispatches what has been posted to the window, until it hides.
 void DispatchPosted(HWND hwnd);
+
+// A modeless dialog built at run time from items (MS Shell Dlg 8, DS_SETFONT
+// added) and moved to screen (x, y); null if it did not open.
+HWND OpenTemplateDialog(DWORD style, int cx, int cy, const DialogItemSpec* items, int count,
+                        HWND owner, DLGPROC proc, int x, int y);
+
+// A point of a window's client area: offsets from its left/top corner, or from
+// its right/bottom edge (which lies just outside).
+struct ClientSpot {
+    const char* name;
+    int x, y;
+    bool fromRight, fromBottom;
+    bool inside;
+};
+// Puts the real cursor on the spot; false if it landed elsewhere. at: the client point.
+bool PutCursorOn(HWND hwnd, const ClientSpot& spot, POINT* at = nullptr);

@@ -93,3 +93,39 @@ std::string Narrow(const std::wstring& wide)
     s.resize(n > 0 ? n - 1 : 0);
     return s;
 }
+
+// Handles this process holds. Wine's GetProcessHandleCount answers 0; the
+// system handle list is counted there instead.
+unsigned long ProcessHandleCount()
+{
+    DWORD count = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count) return count;
+    struct Entry {
+        USHORT process;
+        USHORT backTrace;
+        UCHAR type;
+        UCHAR attributes;
+        USHORT handle;
+        PVOID object;
+        ULONG access;
+    };
+    struct List {
+        ULONG count;
+        Entry entries[1];
+    };
+    typedef LONG(WINAPI * QueryFn)(ULONG, PVOID, ULONG, PULONG);
+    const QueryFn query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return 0;
+    const ULONG kSystemHandleInformation = 16;
+    std::vector<char> buffer(1 << 20);
+    while (query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+                 nullptr) == static_cast<LONG>(0xC0000004)) {  // info length mismatch
+        buffer.resize(buffer.size() * 2);
+    }
+    const List* list = reinterpret_cast<const List*>(buffer.data());
+    const USHORT self = static_cast<USHORT>(GetCurrentProcessId());
+    for (ULONG i = 0; i < list->count; ++i)
+        if (list->entries[i].process == self) ++count;
+    return count;
+}

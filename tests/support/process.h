@@ -26,3 +26,5 @@ std::wstring Quoted(const std::string& path);
 // code page 932 bytes to UTF-16 and back.
 std::wstring Widen(const std::string& ansi);
 std::string Narrow(const std::wstring& wide);
+// Handles this process holds; 0 when the system cannot tell.
+unsigned long ProcessHandleCount();

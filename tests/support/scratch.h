@@ -12,7 +12,10 @@ public:
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const
+    {
+        return path_;
+    }
     // Path() + "\\" + relative
     std::string operator/(const std::string& relative) const;
 

@@ -14,13 +14,13 @@ struct FormatRow {
     size_t n;
     const char* path;  // formatted as "%s%c%c" with two zeros, as path lists are
     int result;
-    std::string buf;   // the text, its NULs and the terminator
+    std::string buf;  // the text, its NULs and the terminator
 };
 
 const FormatRow kFormatRows[] = {
     {20, "C:\\a", 6, std::string("C:\\a\0\0\0", 7)},
-    {7, "C:\\a", 6, std::string("C:\\a\0\0\0", 7)},     // exact fit: n - 1 characters
-    {6, "C:\\a", -1, std::string("C:\\a\0\0", 6)},      // one short: cut, still terminated
+    {7, "C:\\a", 6, std::string("C:\\a\0\0\0", 7)},  // exact fit: n - 1 characters
+    {6, "C:\\a", -1, std::string("C:\\a\0\0", 6)},   // one short: cut, still terminated
     {5, "C:\\a", -1, std::string("C:\\a\0", 5)},
     {3, "C:\\a", -1, std::string("C:\0", 3)},
     {1, "C:\\a", -1, std::string("\0", 1)},

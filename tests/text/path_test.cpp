@@ -20,8 +20,8 @@ const StripRow kStripRows[] = {
     {"C:\\", "C:", ""},
     {"C:", "C:", "C:"},
     {"", "", ""},
-    {"C:\\\x95\x5C", "C:", "\x95\x5C"},                  // C:\表: the trail 5C is no separator
-    {"C:\\\x95\x5C\\x", "C:\\\x95\x5C", "x"},            // C:\表\x
+    {"C:\\\x95\x5C", "C:", "\x95\x5C"},        // C:\表: the trail 5C is no separator
+    {"C:\\\x95\x5C\\x", "C:\\\x95\x5C", "x"},  // C:\表\x
     {"\x83\x5C\x83\x5C", "\x83\x5C\x83\x5C", "\x83\x5C\x83\x5C"},  // ソソ: none at all
     {"\\\\server\\share", "\\\\server", "share"},
 };
@@ -72,15 +72,17 @@ const JoinRow kJoinRows[] = {
     {"C:\\", "..", "C:\\"},
     {"C:\\a\\", "..", "C:\\a"},
     {"C:\\\x95\x5C\\x", "..", "C:\\\x95\x5C"},
-    {"C:", "..", "C:"},    // no separator: no parent to name, left as it is
+    {"C:", "..", "C:"},  // no separator: no parent to name, left as it is
     {"abc", "..", "abc"},
     // Room: 259 characters when a separator is added, 260 when the folder has one.
     {k258, "xyz", k258 + "\\"},
     {"C:\\" + std::string(250, 'a'), "0123456789", "C:\\" + std::string(250, 'a') + "\\01234"},
-    {"C:\\" + std::string(250, 'a') + "\\", "0123456789", "C:\\" + std::string(250, 'a') + "\\012345"},
+    {"C:\\" + std::string(250, 'a') + "\\", "0123456789",
+     "C:\\" + std::string(250, 'a') + "\\012345"},
     // A name that does not fit is cut before a double-byte character, not in it.
     {"C:\\" + std::string(250, 'a'), "0123\x95\x5C", "C:\\" + std::string(250, 'a') + "\\0123"},
-    {"C:\\" + std::string(250, 'a'), "012\x95\x5C", "C:\\" + std::string(250, 'a') + "\\012\x95\x5C"},
+    {"C:\\" + std::string(250, 'a'), "012\x95\x5C",
+     "C:\\" + std::string(250, 'a') + "\\012\x95\x5C"},
     {"", std::string(300, 'n'), std::string(260, 'n')},
     // A full folder without a separator has no room for one: no name at all.
     {std::string(260, 'f'), "a", std::string(260, 'f')},

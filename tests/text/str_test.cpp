@@ -19,12 +19,15 @@ const CopyRow kCopyRows[] = {
     {1, "", std::string(1, '\0')},
     {4, "abc", std::string("abc\0", 4)},
     {4, "abcd", std::string("abc\0", 4)},
-    {6, "ab", std::string("ab\0\0\0\0", 6)},              // short source: padded
-    {4, "ab\x95\x5C", std::string("ab\0\0", 4)},          // ab表: 95 would lose its trail
+    {6, "ab", std::string("ab\0\0\0\0", 6)},      // short source: padded
+    {4, "ab\x95\x5C", std::string("ab\0\0", 4)},  // ab表: 95 would lose its trail
     {5, "ab\x95\x5C", std::string("ab\x95\x5C\0", 5)},
-    {3, "\x95\x5C" "a", std::string("\x95\x5C\0", 3)},
+    {3,
+     "\x95\x5C"
+     "a",
+     std::string("\x95\x5C\0", 3)},
     {2, "\x95\x5C", std::string("\0\0", 2)},
-    {4, "ab\x81\x30", std::string("ab\x81\0", 4)},        // 81 30 is no character: cut anywhere
+    {4, "ab\x81\x30", std::string("ab\x81\0", 4)},  // 81 30 is no character: cut anywhere
     {4, "ab\x95", std::string("ab\x95\0", 4)},
 };
 
@@ -60,9 +63,9 @@ const EqualRow kEqualRows[] = {
     {"", "a", false, false},
     {"\x83\x41", "\x83\x61", false, true},  // ア and ヂ: the trail bytes differ by ASCII case
     {"\x83\x41", "\x84\x41", false, false},
-    {"@", "`", false, false},                // neighbours of the letters do not fold
+    {"@", "`", false, false},  // neighbours of the letters do not fold
     {"[", "{", false, false},
-    {"\xC1", "\xE1", false, false},          // no folding outside ASCII
+    {"\xC1", "\xE1", false, false},  // no folding outside ASCII
 };
 
 TEST(StrEqual, ComparesBytesAndLength)
@@ -84,15 +87,8 @@ struct AppendRow {
 };
 
 const AppendRow kAppendRows[] = {
-    {0, 40, 40},
-    {1000, 40, 24},
-    {984, 40, 40},
-    {1023, 40, 1},
-    {1024, 40, 0},
-    {1025, 40, 0},
-    {5000, 40, 0},
-    {0, 2000, 1024},
-    {10, 0, 0},
+    {0, 40, 40},   {1000, 40, 24}, {984, 40, 40},   {1023, 40, 1}, {1024, 40, 0},
+    {1025, 40, 0}, {5000, 40, 0},  {0, 2000, 1024}, {10, 0, 0},
 };
 
 TEST(CmdLineAppend, AppendsUpTo1024Characters)
@@ -112,7 +108,8 @@ TEST(CmdLineAppend, AppendsUpTo1024Characters)
         EXPECT_EQ(std::string(row.len, '#'), std::string(buf, row.len));  // before len: untouched
         EXPECT_EQ(std::string(row.appended, 't'), std::string(buf + row.len, row.appended));
         const size_t end = row.len + row.appended;
-        EXPECT_EQ(std::string(CMDLINE_BUFFER_SIZE - end, '\0'), std::string(buf + end, CMDLINE_BUFFER_SIZE - end));
+        EXPECT_EQ(std::string(CMDLINE_BUFFER_SIZE - end, '\0'),
+                  std::string(buf + end, CMDLINE_BUFFER_SIZE - end));
     }
 }
 

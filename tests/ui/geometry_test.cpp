@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "about/dialog_template.h"
+#include "support/dialog_probe.h"
 #include "app/mem.h"
 #include "ui/geometry.h"
 
@@ -18,19 +18,13 @@ const int IDC_LABEL = 10;
 const int IDC_PUSH = 11;
 const int IDC_FIELD = 12;
 
+// Lets tests make the dialog larger than the screen.
 INT_PTR CALLBACK TestDlgProc(HWND, UINT msg, WPARAM, LPARAM lParam)
 {
-    if (msg == WM_INITDIALOG) {
-        return TRUE;
-    }
     if (msg == WM_GETMINMAXINFO) {
-        // Let tests make the dialog larger than the screen.
-        MINMAXINFO* info = (MINMAXINFO*)lParam;
-        info->ptMaxTrackSize.x = 5000;
-        info->ptMaxTrackSize.y = 5000;
-        return TRUE;
+        ((MINMAXINFO*)lParam)->ptMaxTrackSize = {5000, 5000};
     }
-    return FALSE;
+    return msg == WM_INITDIALOG || msg == WM_GETMINMAXINFO;
 }
 
 // A visible, captioned, modeless dialog at screen (x, y) with three controls.
@@ -38,19 +32,12 @@ HWND MakeDialog(HWND owner, int x, int y)
 {
     static const DialogItemSpec items[] = {
         {DLG_CLASS_STATIC, (uintptr_t)u"Label", WS_VISIBLE, 0, 10, 10, 60, 10, IDC_LABEL},
-        {DLG_CLASS_BUTTON, (uintptr_t)u"Push", WS_VISIBLE | WS_TABSTOP, 0, 10, 30, 50, 14, IDC_PUSH},
+        {DLG_CLASS_BUTTON, (uintptr_t)u"Push", WS_VISIBLE | WS_TABSTOP, 0, 10, 30, 50, 14,
+         IDC_PUSH},
         {DLG_CLASS_EDIT, 0, WS_VISIBLE | WS_BORDER, 0, 10, 50, 80, 12, IDC_FIELD},
     };
-    const DialogHeaderSpec header = {
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT, 0, 3, 0, 0, 160, 100,
-        0, u"geometry", 0, u"MS Shell Dlg", 8};
-    void* block = BuildDialogTemplate(&header, items);
-    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block, owner, TestDlgProc, 0);
-    MemFree(block);
-    if (dlg != nullptr) {
-        SetWindowPos(dlg, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
-    }
-    return dlg;
+    return OpenTemplateDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME, 160,
+                              100, items, 3, owner, TestDlgProc, x, y);
 }
 
 RECT RectOf(HWND hwnd)
@@ -101,10 +88,7 @@ TEST_F(Geometry, GettersReportTheOuterScreenRectangle)
     SIZE size = {};
     EXPECT_TRUE(WndGetPos(label, &pos));
     EXPECT_TRUE(WndGetSize(label, &size));
-    EXPECT_EQ(r.left, pos.x);
-    EXPECT_EQ(r.top, pos.y);
-    EXPECT_EQ(r.right - r.left, size.cx);
-    EXPECT_EQ(r.bottom - r.top, size.cy);
+    EXPECT_EQ(r, (RECT{pos.x, pos.y, pos.x + size.cx, pos.y + size.cy}));
     EXPECT_EQ(r.right - r.left, WndGetWidth(label));
     EXPECT_EQ(r.bottom - r.top, WndGetHeight(label));
     EXPECT_EQ(r.top, DlgItemTop(dlg, IDC_LABEL));
@@ -121,71 +105,42 @@ TEST_F(Geometry, GettersReportTheOuterScreenRectangle)
     EXPECT_EQ(client.y - RectOf(dlg).top, offset.y);
 }
 
-TEST_F(Geometry, GettersOnAGoneWindowReportZeros)
-{
-    HWND gone = CreateWindowExA(0, "STATIC", "", WS_CHILD, 5, 6, 7, 8, dlg, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, gone);
-    DestroyWindow(gone);
-    POINT pos = {-1, -1};
-    SIZE size = {-1, -1};
-    WndGetPos(gone, &pos);
-    WndGetSize(gone, &size);
-    EXPECT_EQ(0, pos.x);
-    EXPECT_EQ(0, pos.y);
-    EXPECT_EQ(0, size.cx);
-    EXPECT_EQ(0, size.cy);
-    EXPECT_EQ(0, WndGetBottom(gone));
-}
+// Moves and resizes as seen on screen: a control moves inside its dialog's
+// client area (the caption plays no part); an owned dialog is no child and
+// moves in screen coordinates. Each row: call, then expected dx, dy, dcx, dcy.
+struct MoveCase {
+    const char* name;
+    bool owned;
+    bool (*call)(HWND dlg, HWND target);
+    int dx, dy, dcx, dcy;
+};
 
-// A control moves inside its dialog's client area by exactly the delta, seen
-// on screen; the caption and frame above it play no part.
-TEST_F(Geometry, MoveByMovesAControlByTheDelta)
-{
-    const POINT deltas[] = {{0, 10}, {7, -3}, {-4, 0}, {0, 0}};
-    for (const POINT& d : deltas) {
-        const RECT before = RectOf(label);
-        EXPECT_TRUE(WndMoveBy(label, d.x, d.y));
-        const RECT after = RectOf(label);
-        EXPECT_EQ(before.left + d.x, after.left) << d.x << "," << d.y;
-        EXPECT_EQ(before.top + d.y, after.top) << d.x << "," << d.y;
-        EXPECT_EQ(before.right - before.left, after.right - after.left);
-    }
-}
+const MoveCase MOVE_CASES[] = {
+    {"down", false, [](HWND, HWND w) { return WndMoveBy(w, 0, 10); }, 0, 10, 0, 0},
+    {"right_up", false, [](HWND, HWND w) { return WndMoveBy(w, 7, -3); }, 7, -3, 0, 0},
+    {"left", false, [](HWND, HWND w) { return WndMoveBy(w, -4, 0); }, -4, 0, 0, 0},
+    {"still", false, [](HWND, HWND w) { return WndMoveBy(w, 0, 0); }, 0, 0, 0, 0},
+    {"item_up", false, [](HWND d, HWND) { return DlgItemMoveBy(d, IDC_LABEL, -25); }, 0, -25, 0, 0},
+    {"resize", false, [](HWND, HWND w) { return WndResizeBy(w, 11, -3); }, 0, 0, 11, -3},
+    {"owned", true, [](HWND, HWND w) { return WndMoveBy(w, 13, 17); }, 13, 17, 0, 0},
+};
 
-TEST_F(Geometry, DlgItemMoveByMovesUpOnly)
-{
-    const RECT before = RectOf(label);
-    EXPECT_TRUE(DlgItemMoveBy(dlg, IDC_LABEL, -25));
-    const RECT after = RectOf(label);
-    EXPECT_EQ(before.left, after.left);
-    EXPECT_EQ(before.top - 25, after.top);
-}
-
-// An owned dialog has its owner as GetParent but is no child: it moves in
-// screen coordinates, not by the owner's client offset.
-TEST_F(Geometry, MoveByMovesAnOwnedDialogOnScreen)
+TEST_F(Geometry, MoveAndResizeByTheDelta)
 {
     HWND owned = MakeDialog(dlg, 300, 200);
     ASSERT_NE(nullptr, owned);
     ASSERT_EQ(dlg, GetParent(owned));
     ASSERT_FALSE(IsChild(dlg, owned));
-    const RECT before = RectOf(owned);
-    EXPECT_TRUE(WndMoveBy(owned, 13, 17));
-    const RECT after = RectOf(owned);
-    EXPECT_EQ(before.left + 13, after.left);
-    EXPECT_EQ(before.top + 17, after.top);
+    for (const MoveCase& c : MOVE_CASES) {
+        SCOPED_TRACE(c.name);
+        HWND target = c.owned ? owned : label;
+        const RECT before = RectOf(target);
+        EXPECT_TRUE(c.call(dlg, target));
+        EXPECT_EQ((RECT{before.left + c.dx, before.top + c.dy, before.right + c.dx + c.dcx,
+                        before.bottom + c.dy + c.dcy}),
+                  RectOf(target));
+    }
     DestroyWindow(owned);
-}
-
-TEST_F(Geometry, ResizeByGrowsAndShrinks)
-{
-    const RECT before = RectOf(label);
-    EXPECT_TRUE(WndResizeBy(label, 11, -3));
-    const RECT after = RectOf(label);
-    EXPECT_EQ(before.left, after.left);
-    EXPECT_EQ(before.top, after.top);
-    EXPECT_EQ(before.right - before.left + 11, after.right - after.left);
-    EXPECT_EQ(before.bottom - before.top - 3, after.bottom - after.top);
 }
 
 // A step with zero deltas keeps the control where it is (its position went
@@ -201,27 +156,20 @@ TEST_F(Geometry, DeferredBatchMovesAndResizes)
     ASSERT_NE(nullptr, batch);
     DeferMoveResizeBy(&batch, dlg, IDC_PUSH, 5, -6, 7, 8);
     ASSERT_NE(nullptr, batch);
-    // Nothing moves before the batch is committed.
-    const RECT pending = RectOf(push);
-    EXPECT_TRUE(EqualRect(&push0, &pending));
+    EXPECT_EQ(push0, RectOf(push));  // nothing moves before the batch is committed
     ASSERT_TRUE(EndDeferWindowPos(batch));
-
-    const RECT label1 = RectOf(label);
-    EXPECT_TRUE(EqualRect(&label0, &label1));
-    const RECT push1 = RectOf(push);
-    EXPECT_EQ(push0.left + 5, push1.left);
-    EXPECT_EQ(push0.top - 6, push1.top);
-    EXPECT_EQ(push0.right - push0.left + 7, push1.right - push1.left);
-    EXPECT_EQ(push0.bottom - push0.top + 8, push1.bottom - push1.top);
+    EXPECT_EQ(label0, RectOf(label));
+    EXPECT_EQ((RECT{push0.left + 5, push0.top - 6, push0.right + 12, push0.bottom + 2}),
+              RectOf(push));
 }
 
-enum Spot { LOW, MID, HIGH };       // where the cursor sits on one axis of the work area
+enum Spot { LOW, MID, HIGH };  // where the cursor sits on one axis of the work area
 enum Placed { AT_LOW_EDGE, CENTRED, AT_HIGH_EDGE };
 
 struct CentreCase {
     const char* name;
     Spot spotX, spotY;
-    int cx, cy;          // requested size; 0 means the work area's size plus `over`
+    int cx, cy;  // requested size; 0 means the work area's size plus `over`
     int over;
     Placed placedX, placedY;
 };
@@ -250,22 +198,23 @@ int SpotOn(Spot spot, int low, int high)
 
 // One axis: where the window's near edge must be, given the cursor, the
 // window's real extent and the area's edges.
-void ExpectPlaced(const char* axis, Placed placed, int nearEdge, int extent, int cursor, int low, int high)
+void ExpectPlaced(const char* axis, Placed placed, int nearEdge, int extent, int cursor, int low,
+                  int high)
 {
     SCOPED_TRACE(axis);
     switch (placed) {
-    case AT_LOW_EDGE:
-        EXPECT_EQ(low, nearEdge);
-        break;
-    case AT_HIGH_EDGE:
-        EXPECT_EQ(high, nearEdge + extent);
-        break;
-    case CENTRED:
-        // The half is rounded toward zero: an odd extent lies one pixel
-        // further on the far side of the cursor.
-        EXPECT_EQ(extent / 2, cursor - nearEdge);
-        EXPECT_EQ((extent + 1) / 2, nearEdge + extent - cursor);
-        break;
+        case AT_LOW_EDGE:
+            EXPECT_EQ(low, nearEdge);
+            break;
+        case AT_HIGH_EDGE:
+            EXPECT_EQ(high, nearEdge + extent);
+            break;
+        case CENTRED:
+            // The half is rounded toward zero: an odd extent lies one pixel
+            // further on the far side of the cursor.
+            EXPECT_EQ(extent / 2, cursor - nearEdge);
+            EXPECT_EQ((extent + 1) / 2, nearEdge + extent - cursor);
+            break;
     }
 }
 
@@ -274,7 +223,9 @@ class CentreOnCursor : public Geometry, public testing::WithParamInterface<Centr
 TEST_P(CentreOnCursor, StaysInsideTheWorkArea)
 {
     const CentreCase& c = GetParam();
-    const RECT wa = WorkArea();
+    RECT wa = {};
+    ASSERT_TRUE(GetWorkArea(&wa));
+    ASSERT_EQ(WorkArea(), wa);  // the system's
     ASSERT_FALSE(IsRectEmpty(&wa));
     const int cx = c.cx != 0 ? c.cx : wa.right - wa.left + c.over;
     const int cy = c.cy != 0 ? c.cy : wa.bottom - wa.top + c.over;
@@ -283,8 +234,10 @@ TEST_P(CentreOnCursor, StaysInsideTheWorkArea)
     ASSERT_EQ(cx, sized.right - sized.left);
     ASSERT_EQ(cy, sized.bottom - sized.top);
 
-    const POINT cursor = CursorAt(SpotOn(c.spotX, wa.left, wa.right), SpotOn(c.spotY, wa.top, wa.bottom));
-    ASSERT_EQ(SpotOn(c.spotX, wa.left, wa.right), cursor.x) << "the cursor cannot be placed in this prefix";
+    const POINT cursor =
+        CursorAt(SpotOn(c.spotX, wa.left, wa.right), SpotOn(c.spotY, wa.top, wa.bottom));
+    ASSERT_EQ(SpotOn(c.spotX, wa.left, wa.right), cursor.x)
+        << "the cursor cannot be placed in this prefix";
     ASSERT_EQ(SpotOn(c.spotY, wa.top, wa.bottom), cursor.y);
 
     WndCenterOnCursor(dlg);
@@ -296,7 +249,9 @@ TEST_P(CentreOnCursor, StaysInsideTheWorkArea)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CentreOnCursor, testing::ValuesIn(CENTRE_CASES),
-                         [](const testing::TestParamInfo<CentreCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<CentreCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 // A control is centred in screen terms, then placed in its dialog's client
 // coordinates.
@@ -316,38 +271,22 @@ TEST_F(Geometry, CentreOnCursorPlacesAControlInItsDialog)
     EXPECT_EQ((r.bottom - r.top) / 2, cursor.y - r.top);
 }
 
-struct ClientSpot {
-    int x, y;          // offsets from the client rectangle's corner, see below
-    bool fromRight, fromBottom;
-    bool inside;
-};
-
 // The left and top edges are inside, the right and bottom edges outside.
 const ClientSpot CLIENT_SPOTS[] = {
-    {0, 0, false, false, true},
-    {-1, -1, true, true, true},   // the last pixel
-    {0, 5, true, false, false},   // x = width
-    {5, 0, false, true, false},   // y = height
-    {-1, 0, false, false, false},
-    {0, -1, false, false, false},
+    {"top_left", 0, 0, false, false, true},     {"last_pixel", -1, -1, true, true, true},
+    {"x_is_width", 0, 5, true, false, false},   {"y_is_height", 5, 0, false, true, false},
+    {"left_of_it", -1, 0, false, false, false}, {"above_it", 0, -1, false, false, false},
 };
 
 TEST_F(Geometry, CursorInClientCountsLeftAndTopEdgesOnly)
 {
-    RECT client = {};
-    GetClientRect(dlg, &client);
     for (const ClientSpot& s : CLIENT_SPOTS) {
-        POINT pt = {(s.fromRight ? client.right : 0) + s.x, (s.fromBottom ? client.bottom : 0) + s.y};
-        POINT screen = pt;
-        ClientToScreen(dlg, &screen);
-        const POINT cursor = CursorAt(screen.x, screen.y);
-        ASSERT_EQ(screen.x, cursor.x);
-        ASSERT_EQ(screen.y, cursor.y);
-        POINT seen = {};
+        POINT pt = {}, seen = {};
+        ASSERT_TRUE(PutCursorOn(dlg, s, &pt)) << s.name;
         EXPECT_TRUE(GetCursorClientPos(dlg, &seen));
-        EXPECT_EQ(pt.x, seen.x);
-        EXPECT_EQ(pt.y, seen.y);
-        EXPECT_EQ(s.inside, IsCursorInClient(dlg)) << "client point " << pt.x << "," << pt.y;
+        EXPECT_EQ(pt.x, seen.x) << s.name;
+        EXPECT_EQ(pt.y, seen.y) << s.name;
+        EXPECT_EQ(s.inside, IsCursorInClient(dlg)) << s.name;
     }
 }
 
@@ -363,12 +302,18 @@ TEST_F(Geometry, LivenessOfWindowsAndItems)
     DestroyWindow(gone);
     EXPECT_FALSE(IsLiveWindow(gone));
     EXPECT_FALSE(IsLiveDlgItem(gone, IDC_LABEL));
+    // Getters on a gone window report zeros.
+    POINT pos = {-1, -1};
+    SIZE size = {-1, -1};
+    WndGetPos(gone, &pos), WndGetSize(gone, &size);
+    EXPECT_EQ(0, pos.x | pos.y | size.cx | size.cy);
+    EXPECT_EQ(0, WndGetBottom(gone));
 }
 
 TEST_F(Geometry, ShowAndEnableReportThePreviousState)
 {
     HWND active = GetActiveWindow();
-    EXPECT_TRUE(DlgItemShow(dlg, IDC_PUSH, false));   // was visible
+    EXPECT_TRUE(DlgItemShow(dlg, IDC_PUSH, false));  // was visible
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dlg, IDC_PUSH)));
     EXPECT_FALSE(WndShow(GetDlgItem(dlg, IDC_PUSH), false));
     EXPECT_FALSE(DlgItemShow(dlg, IDC_PUSH, true));
@@ -391,7 +336,7 @@ TEST_F(Geometry, InvalidateMarksTheWholeClientArea)
     EXPECT_FALSE(GetUpdateRect(dlg, &update, FALSE));
     EXPECT_TRUE(WndInvalidate(dlg));
     EXPECT_TRUE(GetUpdateRect(dlg, &update, FALSE));
-    EXPECT_TRUE(EqualRect(&client, &update));
+    EXPECT_EQ(client, update);
 }
 
 TEST_F(Geometry, SetWindowIconReturnsTheOneBefore)
@@ -426,7 +371,8 @@ TEST_F(Geometry, FontInfoOnlyForAWindowWithAFont)
     LOGFONTA info;
     EXPECT_TRUE(WndGetFontInfo(label, &info));
 
-    HWND bare = CreateWindowExA(0, "STATIC", "bare", WS_CHILD, 0, 0, 10, 10, dlg, nullptr, nullptr, nullptr);
+    HWND bare = CreateWindowExA(0, "STATIC", "bare", WS_CHILD, 0, 0, 10, 10, dlg, nullptr, nullptr,
+                                nullptr);
     ASSERT_NE(nullptr, bare);
     LOGFONTA untouched;
     memset(&untouched, 0x5A, sizeof untouched);
@@ -434,7 +380,8 @@ TEST_F(Geometry, FontInfoOnlyForAWindowWithAFont)
     EXPECT_FALSE(WndGetFontInfo(bare, &info));
     EXPECT_EQ(0, memcmp(&untouched, &info, sizeof info));
 
-    HFONT font = CreateFontA(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+    HFONT font = CreateFontA(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                             0, "Tahoma");
     ASSERT_NE(nullptr, font);
     SendMessageA(bare, WM_SETFONT, (WPARAM)font, FALSE);
     EXPECT_TRUE(WndGetFontInfo(bare, &info));
@@ -443,15 +390,6 @@ TEST_F(Geometry, FontInfoOnlyForAWindowWithAFont)
     EXPECT_STREQ("Tahoma", info.lfFaceName);
     DestroyWindow(bare);
     DeleteObject(font);
-}
-
-TEST(GeometryPrimitives, WorkAreaIsTheSystemOne)
-{
-    RECT wa = {};
-    EXPECT_TRUE(GetWorkArea(&wa));
-    const RECT expected = WorkArea();
-    EXPECT_TRUE(EqualRect(&expected, &wa));
-    EXPECT_FALSE(IsRectEmpty(&wa));
 }
 
 }  // namespace

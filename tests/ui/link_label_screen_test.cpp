@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "about/dialog_template.h"
-#include "app/mem.h"
+#include "support/dialog_probe.h"
 #include "support/screen.h"
 #include "ui/link_label.h"
 
@@ -46,21 +45,14 @@ INT_PTR CALLBACK ParentProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam)
 HWND MakeDialog()
 {
     static const DialogItemSpec items[] = {
-        {DLG_CLASS_STATIC, (uintptr_t)u"Support site", WS_VISIBLE | SS_CENTER, 0,
-         10, 10, 160, 20, IDC_LINK},
-        {DLG_CLASS_STATIC, (uintptr_t)u"Support site", WS_VISIBLE | SS_CENTER, 0,
-         10, 40, 160, 20, IDC_PLAIN},
+        {DLG_CLASS_STATIC, (uintptr_t)u"Support site", WS_VISIBLE | SS_CENTER, 0, 10, 10, 160, 20,
+         IDC_LINK},
+        {DLG_CLASS_STATIC, (uintptr_t)u"Support site", WS_VISIBLE | SS_CENTER, 0, 10, 40, 160, 20,
+         IDC_PLAIN},
     };
-    const DialogHeaderSpec header = {WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFONT,
-                                     0, 2, 0, 0, 180, 70, 0, u"link", 0, u"MS Shell Dlg", 8};
-    void* block = BuildDialogTemplate(&header, items);
-    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), (LPCDLGTEMPLATEA)block,
-                                          nullptr, ParentProc, 0);
-    MemFree(block);
-    if (dlg != nullptr) {
-        SetWindowPos(dlg, HWND_TOP, 100, 100, 0, 0, SWP_NOSIZE);
-        SetForegroundWindow(dlg);
-    }
+    HWND dlg = OpenTemplateDialog(WS_POPUP | WS_CAPTION | WS_VISIBLE, 180, 70, items, 2, nullptr,
+                                  ParentProc, 100, 100);
+    SetForegroundWindow(dlg);
     return dlg;
 }
 
@@ -69,7 +61,10 @@ struct Pixels {
     int width = 0;
     int height = 0;
     std::vector<COLORREF> colours;
-    COLORREF At(int x, int y) const { return colours[(size_t)y * width + x]; }
+    COLORREF At(int x, int y) const
+    {
+        return colours[(size_t)y * width + x];
+    }
 };
 
 Pixels Grab(HWND hwnd)
