@@ -90,25 +90,18 @@ OutsideRun RunOutside(const std::wstring& commandLine, const BoxPolicy& policy,
                       const std::vector<std::wstring>& environment, unsigned timeoutMs)
 {
     OutsideRun run = {-1, {}, {}};
-    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
-    line.push_back(L'\0');
-    std::vector<wchar_t> env = EnvironmentBlock(environment);
-    STARTUPINFOW si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE,
-                        DEBUG_ONLY_THIS_PROCESS | CREATE_UNICODE_ENVIRONMENT, env.data(), nullptr,
-                        &si, &pi))
-        return run;
+    HANDLE process = StartProgram(commandLine, environment, DEBUG_ONLY_THIS_PROCESS);
+    if (!process) return run;
+    const DWORD processId = GetProcessId(process);
     const DWORD start = GetTickCount();
     std::vector<HWND> answered;
     bool killed = false;
     for (bool exited = false; !exited;) {
         DEBUG_EVENT ev;
         if (!WaitForDebugEvent(&ev, 20)) {
-            AnswerBoxes(pi.dwProcessId, policy, &answered, &run.boxes);
+            AnswerBoxes(processId, policy, &answered, &run.boxes);
             if (!killed && GetTickCount() - start > timeoutMs)
-                killed = TerminateProcess(pi.hProcess, 99) != 0;
+                killed = TerminateProcess(process, 99) != 0;
             continue;
         }
         DWORD status = DBG_CONTINUE;
@@ -120,7 +113,7 @@ OutsideRun RunOutside(const std::wstring& commandLine, const BoxPolicy& policy,
                 if (ev.u.LoadDll.hFile) CloseHandle(ev.u.LoadDll.hFile);
                 break;
             case OUTPUT_DEBUG_STRING_EVENT:
-                run.trace.push_back(ReadDebugString(pi.hProcess, ev.u.DebugString));
+                run.trace.push_back(ReadDebugString(process, ev.u.DebugString));
                 break;
             case EXCEPTION_DEBUG_EVENT:
                 // The loader's breakpoint is ours to pass; real faults go to the program.
@@ -134,7 +127,6 @@ OutsideRun RunOutside(const std::wstring& commandLine, const BoxPolicy& policy,
         }
         ContinueDebugEvent(ev.dwProcessId, ev.dwThreadId, status);
     }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    CloseHandle(process);
     return run;
 }

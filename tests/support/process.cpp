@@ -35,7 +35,8 @@ std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& overrides
     return block;
 }
 
-void* StartProgram(const std::wstring& commandLine, const std::vector<std::wstring>& environment)
+void* StartProgram(const std::wstring& commandLine, const std::vector<std::wstring>& environment,
+                   unsigned long flags)
 {
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
@@ -43,8 +44,8 @@ void* StartProgram(const std::wstring& commandLine, const std::vector<std::wstri
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        env.data(), nullptr, &si, &pi))
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE,
+                        CREATE_UNICODE_ENVIRONMENT | flags, env.data(), nullptr, &si, &pi))
         return nullptr;
     CloseHandle(pi.hThread);
     return pi.hProcess;

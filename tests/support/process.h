@@ -12,9 +12,10 @@ std::string BesideTest(const char* name);
 int RunAndWait(const std::wstring& commandLine, unsigned timeoutMs = 30000,
                const std::vector<std::wstring>& environment = {});
 // Starts a process with this exact command line and returns its handle
-// (nullptr when it could not start), for FinishProgram.
+// (nullptr when it could not start), for FinishProgram. flags: further
+// CreateProcessW creation flags (e.g. to debug it).
 void* StartProgram(const std::wstring& commandLine,
-                   const std::vector<std::wstring>& environment = {});
+                   const std::vector<std::wstring>& environment = {}, unsigned long flags = 0);
 // Waits up to timeoutMs for the process and closes its handle: its exit code,
 // -1 for no process, -2 on time-out (it is then killed).
 int FinishProgram(void* process, unsigned timeoutMs = 30000);
