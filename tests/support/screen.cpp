@@ -10,6 +10,54 @@ COLORREF ScreenPixel(int x, int y)
     return c;
 }
 
+// A screen rectangle as the rows of a DIB (BI_RGB, bitCount bits a pixel,
+// rows padded to 4 bytes; bottom-up as BMP files store it, or top-down).
+static std::string CaptureRows(const RECT& r, WORD bitCount, bool topDown)
+{
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = topDown ? -h : h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = bitCount;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const DWORD stride = ((w * bitCount / 8) + 3) & ~3u;
+    std::string rows(static_cast<const char*>(bits), stride * h);
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return rows;
+}
+
+ScreenPixels CaptureClient(HWND hwnd)
+{
+    ScreenPixels out;
+    RECT r = {};
+    GetClientRect(hwnd, &r);
+    POINT origin = {0, 0};
+    ClientToScreen(hwnd, &origin);
+    OffsetRect(&r, origin.x, origin.y);
+    out.width = r.right - r.left;
+    out.height = r.bottom - r.top;
+    if (out.width <= 0 || out.height <= 0) return out;
+    const std::string rows = CaptureRows(r, 32, true);
+    const DWORD* quads = reinterpret_cast<const DWORD*>(rows.data());
+    for (int i = 0; i < out.width * out.height; ++i) {
+        const DWORD q = quads[i];  // 0x00RRGGBB
+        out.colours.push_back(RGB((q >> 16) & 0xFF, (q >> 8) & 0xFF, q & 0xFF));
+    }
+    return out;
+}
+
 // The window's screen rectangle as the bytes of a 24-bit BMP file, or "".
 static std::string WindowBitmap(HWND hwnd)
 {
@@ -17,38 +65,23 @@ static std::string WindowBitmap(HWND hwnd)
     if (!GetWindowRect(hwnd, &r)) return "";
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return "";
+    const std::string rows = CaptureRows(r, 24, false);
 
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;  // bottom-up, as BMP files store it
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-
-    const DWORD stride = ((w * 3) + 3) & ~3u;
-    const DWORD imageSize = stride * h;
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = w;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = static_cast<DWORD>(rows.size());
     BITMAPFILEHEADER fh = {};
     fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-    fh.bfSize = fh.bfOffBits + imageSize;
-    bi.bmiHeader.biSizeImage = imageSize;
+    fh.bfOffBits = sizeof fh + sizeof info;
+    fh.bfSize = fh.bfOffBits + info.biSizeImage;
     std::string bytes(reinterpret_cast<const char*>(&fh), sizeof fh);
-    bytes.append(reinterpret_cast<const char*>(&bi.bmiHeader), sizeof bi.bmiHeader);
-    bytes.append(static_cast<const char*>(bits), imageSize);
-
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return bytes;
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    return bytes + rows;
 }
 
 static bool WriteBitmap(const std::string& path, const std::string& bytes)

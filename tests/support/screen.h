@@ -5,6 +5,19 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+// The client area of a window as shown on screen, row by row.
+struct ScreenPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> colours;
+    COLORREF At(int x, int y) const
+    {
+        return colours[(size_t)y * width + x];
+    }
+};
+ScreenPixels CaptureClient(HWND hwnd);
 
 // The colour of one screen pixel, or CLR_INVALID.
 COLORREF ScreenPixel(int x, int y);

@@ -56,53 +56,7 @@ HWND MakeDialog()
     return dlg;
 }
 
-// The client area of a window as shown on screen, row by row.
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> colours;
-    COLORREF At(int x, int y) const
-    {
-        return colours[(size_t)y * width + x];
-    }
-};
-
-Pixels Grab(HWND hwnd)
-{
-    Pixels out;
-    RECT client = {};
-    GetClientRect(hwnd, &client);
-    POINT origin = {0, 0};
-    ClientToScreen(hwnd, &origin);
-    out.width = client.right;
-    out.height = client.bottom;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = out.width;
-    bi.bmiHeader.biHeight = -out.height;  // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, out.width, out.height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const DWORD* quads = (const DWORD*)bits;
-    for (int i = 0; i < out.width * out.height; ++i) {
-        const DWORD q = quads[i];  // 0x00RRGGBB
-        out.colours.push_back(RGB((q >> 16) & 0xFF, (q >> 8) & 0xFF, q & 0xFF));
-    }
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return out;
-}
-
-size_t CountColour(const Pixels& p, COLORREF colour)
+size_t CountColour(const ScreenPixels& p, COLORREF colour)
 {
     size_t n = 0;
     for (COLORREF c : p.colours) {
@@ -112,7 +66,7 @@ size_t CountColour(const Pixels& p, COLORREF colour)
 }
 
 // The leftmost column with anything but the face colour, or -1.
-int LeftmostInk(const Pixels& p)
+int LeftmostInk(const ScreenPixels& p)
 {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     for (int x = 0; x < p.width; ++x) {
@@ -237,7 +191,7 @@ TEST_P(LinkLabelPaint, ColoursAndFrameFollowTheState)
     const PaintCase& c = GetParam();
     Show(c.hot, c.pressed);
     ASSERT_TRUE(SaveWindowBitmap(dlg, ShotPath(c.shot)));
-    const Pixels p = Grab(link);
+    const ScreenPixels p = CaptureClient(link);
     ASSERT_GT(p.width, 2);
     ASSERT_GT(p.height, 2);
     EXPECT_GT(CountColour(p, c.text), 0u);
@@ -274,8 +228,8 @@ TEST_F(LinkLabelScreen, TextStartsAtTheCornerEvenWhenCentred)
 {
     Show(false, false);
     HWND plain = GetDlgItem(dlg, IDC_PLAIN);
-    const Pixels linkPixels = Grab(link);
-    const Pixels plainPixels = Grab(plain);
+    const ScreenPixels linkPixels = CaptureClient(link);
+    const ScreenPixels plainPixels = CaptureClient(plain);
     const SIZE text = TextExtent(link);
     const int centredLeft = (linkPixels.width - text.cx) / 2;
     ASSERT_GT(centredLeft, 10) << "the control is too narrow to tell";
@@ -288,10 +242,10 @@ TEST_F(LinkLabelScreen, TextStartsAtTheCornerEvenWhenCentred)
 TEST_F(LinkLabelScreen, TextIsReadAtEveryPaint)
 {
     Show(false, false);
-    const size_t before = CountColour(Grab(link), BLUE);
+    const size_t before = CountColour(CaptureClient(link), BLUE);
     SetWindowTextA(link, "S");
     Repaint();
-    const size_t after = CountColour(Grab(link), BLUE);
+    const size_t after = CountColour(CaptureClient(link), BLUE);
     EXPECT_GT(after, 0u);
     EXPECT_LT(after, before);
 }
@@ -306,7 +260,7 @@ TEST_F(LinkLabelScreen, RealMouseLightsAndDimsTheLink)
     ASSERT_TRUE(PumpUntil([&] { return GetPropA(link, "LLPROP_CONTROLSTATE") != nullptr; }))
         << "the mouse never reached the link";
     Repaint();
-    EXPECT_GT(CountColour(Grab(link), RED), 0u);
+    EXPECT_GT(CountColour(CaptureClient(link), RED), 0u);
     ASSERT_TRUE(SaveWindowBitmap(dlg, ShotPath("link-mouse-hot.bmp")));
 
     ParkCursor();
@@ -314,7 +268,7 @@ TEST_F(LinkLabelScreen, RealMouseLightsAndDimsTheLink)
         << "the leave was never noticed";
     EXPECT_FALSE(KillTimer(link, 1));
     Repaint();
-    const Pixels p = Grab(link);
+    const ScreenPixels p = CaptureClient(link);
     EXPECT_GT(CountColour(p, BLUE), 0u);
     EXPECT_EQ(0u, CountColour(p, RED));
 }
