@@ -10,5 +10,6 @@
 //    with ¥, which it carries as a backslash);
 //  - it holds a non-ASCII byte while the ANSI code page is not 932 (the path
 //    routines know only Shift-JIS double-byte characters).
-// Each such argument after 0 is traced and dropped alone; the count stays.
+// Each such argument after 0 is traced and keeps its place, as "": it is
+// dropped alone.
 char** ExactArguments(int* count);
