@@ -6,7 +6,8 @@
 enum { PATH_LIST_SIZE = 262 };  // one path, two NULs: the shell's list form
 
 // True when the move may go ahead: nothing at the destination, or the user
-// agreed to overwrite (an old file is then sent to the Recycle Bin first).
+// agreed to overwrite (an old file is then sent to the Recycle Bin first, and
+// false when it is still there afterwards).
 bool ResolveMoveConflict(const char* item, const char* destination);
 
 // True when the item is now at the destination and gone from its old place.

@@ -42,7 +42,7 @@ static void JoinParent(char* out)
     while (i >= 0 && !PathIsSeparatorAt(out, static_cast<unsigned>(i))) --i;
     if (i < 0) return;
     memset(out + i, 0, len - i);
-    if (!strchr(out, '\\')) out[i] = '\\';
+    if (LastSeparator(out) < 0) out[i] = '\\';
 }
 
 bool PathJoin(char* out, const char* folder, const char* name)

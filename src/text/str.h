@@ -16,7 +16,8 @@ int StrFormatBounded(size_t n, char* buf, const char* format, ...);
 int StrFormatBoundedV(size_t n, char* buf, const char* format, va_list args);
 
 bool StrEqual(const char* a, const char* b);
-// Folds ASCII letters only, byte by byte (double-byte characters included).
+// Folds single-byte ASCII letters only; the bytes of a double-byte character
+// (fixed Shift-JIS ranges, as the path routines) must match exactly.
 bool StrEqualNoCase(const char* a, const char* b);
 
 // Appends text at len of a CMDLINE_BUFFER_SIZE buffer, never past 1024
