@@ -1,12 +1,15 @@
 #include "assoc/assoc_dialog.h"
 
+#include <shellapi.h>
 #include <stddef.h>
 
 #include "about/about_box.h"
+#include "app/move_op.h"
 #include "assoc/assoc_layout.h"
 #include "assoc/assoc_tables.h"
 #include "assoc/settings_io.h"
 #include "resource.h"
+#include "text/path.h"
 #include "text/str.h"
 #include "ui/geometry.h"
 
@@ -14,6 +17,13 @@ namespace {
 
 // The window icons must outlive the dialog window that shows them.
 HICON g_dialogIcons[2];
+
+const char kAssocError[] = "関連づけエラー - [nobo]";
+const char kAssocNotChanged[] =
+    "以下の関連づけを変更できませんでした。\n\n%s%s\n"
+    "管理者として nobo を起動し直しますか？";
+// Each kind as the message names it, in AssociationKindTable's order.
+const char* const kKindNames[ASSOC_KIND_COUNT] = {"* ファイル\n", "ディレクトリ\n"};
 
 // A kind's three edits and where their texts live in its block.
 struct KindTextField {
@@ -124,6 +134,37 @@ bool AssocReadControls(HWND hDlg, AssociationSettings* out)
     return true;
 }
 
+// This program again, without arguments, through the shell's "runas" verb:
+// Windows asks for an administrator, who can then write the entries.
+bool RestartAsAdministrator(HWND hDlg)
+{
+    char path[PATH_BUFFER_SIZE];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path) return false;
+    SHELLEXECUTEINFOA info;
+    MemZero(&info, sizeof info);
+    info.cbSize = sizeof info;
+    info.hwnd = hDlg;
+    info.lpVerb = "runas";
+    info.lpFile = path;
+    info.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&info) != FALSE;
+}
+
+// Names the kinds whose change failed and offers to start again as an
+// administrator; true when that instance was started.
+bool AssocOfferAdministrator(HWND hDlg, uint32_t failed)
+{
+    const char* names[ASSOC_KIND_COUNT];
+    for (const AssociationKind& kind : AssociationKindTable)
+        names[kind.id - ASSOC_KIND_FILE] =
+            failed & kind.flag ? kKindNames[kind.id - ASSOC_KIND_FILE] : "";
+    if (ShowMessageF(hDlg, MB_ICONWARNING | MB_YESNO, kAssocError, kAssocNotChanged, names[0],
+                     names[1]) != IDYES)
+        return false;
+    return RestartAsAdministrator(hDlg);
+}
+
 INT_PTR AssocOnInitDialog(HWND hDlg)
 {
     HMODULE module = GetModuleHandleA(nullptr);
@@ -158,8 +199,14 @@ INT_PTR AssocOnCommand(HWND hDlg, WPARAM wParam)
         AssociationSettings edited;
         AssocReadControls(hDlg, &edited);
         const uint32_t changed = DiffAssociationSettings(&edited, &g_assocDialogState.loaded);
-        ApplyAssociationSettings(&edited, changed);
-        EndDialog(hDlg, 1);
+        const uint32_t failed = ApplyAssociationSettings(&edited, changed);
+        // What was made stays; after a refusal the dialog stays as it was,
+        // unless an administrator's instance takes over.
+        if (failed == 0) {
+            EndDialog(hDlg, 1);
+        } else if (AssocOfferAdministrator(hDlg, failed)) {
+            EndDialog(hDlg, 2);
+        }
         return TRUE;
     }
     if (id == IDCANCEL) {

@@ -39,6 +39,8 @@ bool AssocSetKindExpanded(HWND hDlg, int kind, bool expand)
     // Before the resize: its tracking limits read the new height.
     g_assocDialogState.windowHeight += delta;
     WndResizeBy(hDlg, 0, delta);
+    // Grown to twice the width, it may reach past the work area's right edge.
+    WndKeepInWorkArea(hDlg);
     return true;
 }
 
