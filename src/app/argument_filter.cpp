@@ -5,8 +5,8 @@
 #include <string.h>
 
 #include "app/cmdline_split.h"
-#include "app/mem.h"
-#include "app/trace.h"
+#include "base/mem.h"
+#include "base/trace.h"
 
 namespace {
 
@@ -14,8 +14,11 @@ char kDropped[] = "";
 
 bool IsAscii(const char* s)
 {
-    for (; *s; ++s)
-        if (static_cast<unsigned char>(*s) >= 0x80) return false;
+    for (; *s; ++s) {
+        if (static_cast<unsigned char>(*s) >= 0x80) {
+            return false;
+        }
+    }
     return true;
 }
 
@@ -29,9 +32,13 @@ bool ConvertsExactly(const wchar_t* wide, const char* ansi, UINT codePage)
     BOOL usedDefault = FALSE;
     BOOL* used = utf8 ? nullptr : &usedDefault;
     const int n = WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, used);
-    if (n <= 0 || usedDefault) return false;
+    if (n <= 0 || usedDefault) {
+        return false;
+    }
     char* bytes = static_cast<char*>(malloc(n));
-    if (!bytes) return false;
+    if (!bytes) {
+        return false;
+    }
     const bool same = WideCharToMultiByte(CP_ACP, flags, wide, -1, bytes, n, nullptr, used) == n &&
                       !usedDefault && strcmp(bytes, ansi) == 0;
     MemFree(bytes);
@@ -47,7 +54,9 @@ void DropUnsafeArguments(int count, char** argv)
     wchar_t** wide = SplitCommandLineW(GetCommandLineW(), &wideCount);
     for (int i = 1; i < count; ++i) {
         bool safe = wide && wideCount == count && ConvertsExactly(wide[i], argv[i], codePage);
-        if (safe && codePage != 932 && !IsAscii(argv[i])) safe = false;
+        if (safe && codePage != 932 && !IsAscii(argv[i])) {
+            safe = false;
+        }
         if (!safe) {
             GetTraceSink()("argv[%2d] ignored: not exactly this path in code page %u\r\n", i,
                            codePage);

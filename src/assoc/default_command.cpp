@@ -1,6 +1,7 @@
+#include "assoc/default_command.h"
+
 #include <windows.h>
 
-#include "assoc/settings_io.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -12,7 +13,11 @@ size_t BuildDefaultCommandLine(char* buffer)
     path[n < sizeof path ? n : sizeof path - 1] = '\0';
     const char* const pieces[] = {"\"", path, "\"", " ", "\"", "%1", "\""};
     size_t length = 0;
-    for (const char* piece : pieces) length += CmdLineAppend(buffer, length, piece);
-    if (buffer) buffer[length] = '\0';
+    for (const char* piece : pieces) {
+        length += CmdLineAppend(buffer, length, piece);
+    }
+    if (buffer) {
+        buffer[length] = '\0';
+    }
     return length + 1;
 }

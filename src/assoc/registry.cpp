@@ -28,14 +28,18 @@ bool RegKeyDelete(HKEY parent, const char* name)
 bool RegKeyExists(HKEY parent, const char* name)
 {
     HKEY key;
-    if (!RegKeyOpen(parent, name, &key)) return false;
+    if (!RegKeyOpen(parent, name, &key)) {
+        return false;
+    }
     RegKeyClose(key);
     return true;
 }
 
 bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size)
 {
-    if (size == 0) return false;
+    if (size == 0) {
+        return false;
+    }
     DWORD count = size;
     const LONG status =
         RegQueryValueExA(key, NULL, NULL, NULL, reinterpret_cast<BYTE*>(buffer), &count);
@@ -45,7 +49,9 @@ bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size)
         buffer[count] = '\0';
         return true;
     }
-    if (status == ERROR_SUCCESS && buffer[size - 1] == '\0') return true;
+    if (status == ERROR_SUCCESS && buffer[size - 1] == '\0') {
+        return true;
+    }
     if (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
         // Too long: what the call left in the buffer is undefined, and a cut
         // text could end inside a double-byte character.

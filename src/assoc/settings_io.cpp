@@ -1,15 +1,16 @@
 #include "assoc/settings_io.h"
 
+#include "assoc/default_command.h"
 #include "assoc/verb.h"
 #include "text/str.h"
 
 const char ASSOC_DEFAULT_MENU_TEXT[] = "↑へ移動";
 
-bool LoadAssociationSettings(AssociationSettings* settings)
+void LoadAssociationSettings(AssociationSettings* settings)
 {
     settings->enabledMask = 0;
     for (const AssociationKind& kind : AssociationKindTable) {
-        AssociationKindBlock* block = &settings->kinds[kind.id - ASSOC_KIND_FILE];
+        AssociationKindBlock* block = &settings->kinds[kind.index];
         block->targetText[0] = '\0';
         // A registered entry without values shows empty texts, whatever the
         // record held before.
@@ -22,19 +23,19 @@ bool LoadAssociationSettings(AssociationSettings* settings)
             BuildDefaultCommandLine(block->commandLine);
         }
     }
-    return true;
 }
 
-bool ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed)
+void ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed)
 {
     for (const AssociationKind& kind : AssociationKindTable) {
-        if (!(changed & kind.flag)) continue;
-        const AssociationKindBlock* block = &edited->kinds[kind.id - ASSOC_KIND_FILE];
+        if (!(changed & kind.flag)) {
+            continue;
+        }
+        const AssociationKindBlock* block = &edited->kinds[kind.index];
         if (edited->enabledMask & kind.flag) {
             WriteVerb(kind.className, block->menuText, block->commandLine);
         } else {
             RemoveVerb(kind.className);
         }
     }
-    return true;
 }

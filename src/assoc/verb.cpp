@@ -4,37 +4,48 @@
 #include "assoc/settings.h"
 #include "text/str.h"
 
+namespace {
+
 const char ASSOC_VERB_KEY[] = "Vellanort.nobo";
 
-bool ResolveClassName(char* out, const char* className)
+}  // namespace
+
+void ResolveClassName(char* out, const char* className)
 {
     StrCopyBounded(CLASS_NAME_SIZE, out, className);
     // The cut name from here on, so that the class looked at is the one opened.
     HKEY classKey;
-    if (!RegKeyOpen(HKEY_CLASSES_ROOT, out, &classKey)) return true;
+    if (!RegKeyOpen(HKEY_CLASSES_ROOT, out, &classKey)) {
+        return;
+    }
     char value[CLASS_NAME_SIZE];
     const bool read = RegGetDefaultValue(classKey, value, sizeof value);
     RegKeyClose(classKey);
-    if (!read) return true;
+    if (!read) {
+        return;
+    }
     // An empty value names no class; subkey "" would be HKEY_CLASSES_ROOT itself.
     if (value[0] != '\0' && RegKeyExists(HKEY_CLASSES_ROOT, value)) {
         StrCopyBounded(CLASS_NAME_SIZE, out, value);
     }
-    return true;
 }
 
 bool OpenClassKey(const char* className, HKEY* key)
 {
     char resolved[CLASS_NAME_SIZE];
     ResolveClassName(resolved, className);
-    if (resolved[0] == '\0') return false;  // HKEY_CLASSES_ROOT is no class
+    if (resolved[0] == '\0') {
+        return false;  // HKEY_CLASSES_ROOT is no class
+    }
     return RegKeyOpen(HKEY_CLASSES_ROOT, resolved, key);
 }
 
 bool OpenShellKey(const char* className, HKEY* key)
 {
     HKEY classKey;
-    if (!OpenClassKey(className, &classKey)) return false;
+    if (!OpenClassKey(className, &classKey)) {
+        return false;
+    }
     const bool opened = RegKeyOpen(classKey, "shell", key);
     RegKeyClose(classKey);
     return opened;
@@ -43,7 +54,9 @@ bool OpenShellKey(const char* className, HKEY* key)
 bool OpenVerbKey(const char* className, HKEY* key)
 {
     HKEY shellKey;
-    if (!OpenShellKey(className, &shellKey)) return false;
+    if (!OpenShellKey(className, &shellKey)) {
+        return false;
+    }
     const bool opened = RegKeyOpen(shellKey, ASSOC_VERB_KEY, key);
     RegKeyClose(shellKey);
     return opened;
@@ -52,7 +65,9 @@ bool OpenVerbKey(const char* className, HKEY* key)
 bool ReadVerb(const char* className, char* menuText, char* commandLine)
 {
     HKEY verbKey;
-    if (!OpenVerbKey(className, &verbKey)) return false;
+    if (!OpenVerbKey(className, &verbKey)) {
+        return false;
+    }
     RegGetDefaultValue(verbKey, menuText, ASSOC_MENU_TEXT_SIZE);
     HKEY commandKey;
     if (!RegKeyOpen(verbKey, "command", &commandKey)) {
@@ -68,7 +83,9 @@ bool ReadVerb(const char* className, char* menuText, char* commandLine)
 bool WriteVerb(const char* className, const char* menuText, const char* commandLine)
 {
     HKEY classKey;
-    if (!OpenClassKey(className, &classKey)) return false;
+    if (!OpenClassKey(className, &classKey)) {
+        return false;
+    }
     HKEY shellKey;
     if (!RegKeyCreate(classKey, "shell", &shellKey)) {
         RegKeyClose(classKey);
@@ -99,11 +116,15 @@ bool WriteVerb(const char* className, const char* menuText, const char* commandL
 bool RemoveVerb(const char* className)
 {
     HKEY shellKey;
-    if (!OpenShellKey(className, &shellKey)) return false;
+    if (!OpenShellKey(className, &shellKey)) {
+        return false;
+    }
     if (RegKeyExists(shellKey, ASSOC_VERB_KEY)) {
         HKEY verbKey;
         if (RegKeyOpen(shellKey, ASSOC_VERB_KEY, &verbKey)) {
-            if (RegKeyExists(verbKey, "command")) RegKeyDelete(verbKey, "command");
+            if (RegKeyExists(verbKey, "command")) {
+                RegKeyDelete(verbKey, "command");
+            }
             RegKeyClose(verbKey);
             RegKeyDelete(shellKey, ASSOC_VERB_KEY);
         }

@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include "assoc/guarded_buffer.h"
+#include "assoc/default_command.h"
 #include "assoc/settings.h"
+#include "assoc/settings_diff.h"
 #include "assoc/settings_io.h"
 #include "support/registry.h"
 
@@ -123,7 +125,7 @@ TEST_F(RealKinds, LoadsWhatIsRegisteredAndDefaultsForTheRest)
         }
         auto loaded = NewRecord();
         memset(loaded.get(), 'Z', sizeof *loaded);
-        EXPECT_TRUE(LoadAssociationSettings(loaded.get()));
+        LoadAssociationSettings(loaded.get());
         EXPECT_EQ(row.mask, loaded->enabledMask);
         for (int k = 0; k < ASSOC_KIND_COUNT; ++k) {
             const bool own = k == row.kind;
@@ -148,7 +150,7 @@ TEST_F(RealKinds, SwitchingFilesOnAndFoldersOffWritesOneAndRemovesTheOther)
 
     const uint32_t changed = DiffAssociationSettings(edited.get(), loaded.get());
     EXPECT_EQ(3u, changed);
-    EXPECT_TRUE(ApplyAssociationSettings(edited.get(), changed));
+    ApplyAssociationSettings(edited.get(), changed);
     EXPECT_EQ("ファイルを上へ", RegTestGetString(VerbPath(target_[0])));
     EXPECT_EQ("\"C:\\nobo.exe\" \"%1\"", RegTestGetString(CommandPath(target_[0])));
     EXPECT_FALSE(RegTestKeyExists(VerbPath(target_[1])));
@@ -222,7 +224,7 @@ TEST_F(RealKinds, ChangeMaskZeroLeavesTheRegistryByteForByte)
         SetTexts(edited.get(), 0, "E0", "D0");
         SetTexts(edited.get(), 1, "E1", "D1");
         const std::string before[] = {Dump(0), Dump(1)};
-        EXPECT_TRUE(ApplyAssociationSettings(edited.get(), 0));
+        ApplyAssociationSettings(edited.get(), 0);
         EXPECT_EQ(before[0], Dump(0));
         EXPECT_EQ(before[1], Dump(1));
     }
