@@ -32,8 +32,7 @@ INT_PTR OnInitDialog(HWND dialog, AboutDialogData* data)
 {
     g_aboutBox = dialog;
     SetPropA(dialog, PROP_ABOUTDIALOGDATA, data);
-    SetWindowIcon(dialog, ICON_BIG, data->largeIcon);
-    SetWindowIcon(dialog, ICON_SMALL, data->smallIcon);
+    SetModuleIcons(dialog, GetModuleHandleA(nullptr), &data->icons);
     // Before the auto-sizing: the widened box grows to the right of this.
     WndCenterOnCursor(dialog);
     AboutSetVersionTexts(dialog, GetModuleHandleA(nullptr));
@@ -44,7 +43,7 @@ INT_PTR OnInitDialog(HWND dialog, AboutDialogData* data)
     SetWindowTextA(link, data->params->url);
     LinkLabelAttach(link);
     SendMessageA(GetDlgItem(dialog, IDC_ABOUT_ICON), STM_SETICON,
-                 reinterpret_cast<WPARAM>(data->largeIcon), 0);
+                 reinterpret_cast<WPARAM>(data->icons.large), 0);
     TooltipAddTool(CreateTooltipWindow(dialog, GetModuleHandleA(nullptr)), dialog, link);
     AboutAutoSize(dialog);
     return TRUE;
@@ -153,21 +152,13 @@ INT_PTR RunAboutBox(HWND owner, const AboutBoxParams* params)
     if (dialogTemplate == nullptr) {
         return 0;
     }
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    AboutDialogData data;
-    data.largeIcon = GetModuleIcon(instance, 0);
-    data.smallIcon = GetModuleIcon(instance, 1);
+    AboutDialogData data = {};
     data.params = params;
-    const INT_PTR result =
-        DialogBoxIndirectParamA(instance, static_cast<LPCDLGTEMPLATEA>(dialogTemplate), owner,
-                                AboutDlgProc, reinterpret_cast<LPARAM>(&data));
+    const INT_PTR result = DialogBoxIndirectParamA(
+        GetModuleHandleA(nullptr), static_cast<LPCDLGTEMPLATEA>(dialogTemplate), owner,
+        AboutDlgProc, reinterpret_cast<LPARAM>(&data));
     g_aboutBox = nullptr;
-    if (data.largeIcon != nullptr) {
-        DestroyIcon(data.largeIcon);
-    }
-    if (data.smallIcon != nullptr) {
-        DestroyIcon(data.smallIcon);
-    }
+    DestroyWindowIcons(&data.icons);
     MemFree(dialogTemplate);
     return result;
 }

@@ -3,6 +3,8 @@
 // support site and, where the system has it, the free system resources.
 #include <windows.h>
 
+#include "ui/module_icon.h"
+
 struct AboutBoxParams {
     const char* url;  // the support site: the link's text and what a click opens
 };
@@ -14,8 +16,7 @@ void ShowAboutBox(HWND owner, const AboutBoxParams* params);
 // What ties the running box to its resources; lives in RunAboutBox for the
 // whole modal loop, reachable from the box through PROP_ABOUTDIALOGDATA.
 struct AboutDialogData {
-    HICON largeIcon;  // owned: destroyed once the box has ended
-    HICON smallIcon;
+    WindowIcons icons;  // owned: destroyed once the box has ended
     const AboutBoxParams* params;
 };
 extern const char PROP_ABOUTDIALOGDATA[];

@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include "base/mem.h"
+#include "base/module_path.h"
 #include "base/system_library.h"
 #include "text/format.h"
 #include "text/path.h"
@@ -45,7 +46,7 @@ const VersionApi* GetVersionApi()
 void* LoadVersionBlock(HMODULE module, DWORD** translation)
 {
     char path[PATH_BUFFER_SIZE];
-    if (GetModuleFileNameA(module, path, PATH_BUFFER_SIZE) == 0) {
+    if (!GetModulePath(module, path)) {
         return nullptr;
     }
     const VersionApi* api = GetVersionApi();

@@ -8,10 +8,12 @@ bool AnsiIsLeadByte(unsigned byte)
     return byte <= 0xFF && IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
 }
 #else
+#include "text/mbcs.h"
+
 // Off Windows there is no process code page to ask: the program's texts are
 // code page 932, so its lead ranges stand in for it.
 bool AnsiIsLeadByte(unsigned byte)
 {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    return byte <= 0xFF && MbcsIsLeadByte(static_cast<unsigned char>(byte));
 }
 #endif

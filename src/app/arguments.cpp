@@ -146,21 +146,13 @@ bool ShellResolvePath(char* out, const char* path)
     IShellFolder* desktop = nullptr;
     if (FAILED(SHGetDesktopFolder(&desktop))) {
         allocator->Release();
-        out[0] = '\0';
         return false;
     }
-    WCHAR wide[MAX_PATH];
-    ULONG eaten = 0;
     LPITEMIDLIST idList = nullptr;
-    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) ||
-        FAILED(desktop->ParseDisplayName(nullptr, nullptr, wide, &eaten, &idList, nullptr))) {
-        desktop->Release();
-        allocator->Release();
-        out[0] = '\0';
-        return false;
+    const bool ok = ParseIn(desktop, path, &idList) && SHGetPathFromIDListA(idList, out) != FALSE;
+    if (idList != nullptr) {
+        allocator->Free(idList);
     }
-    const bool ok = SHGetPathFromIDListA(idList, out) != FALSE;
-    allocator->Free(idList);
     desktop->Release();
     allocator->Release();
     if (!ok) {

@@ -6,9 +6,9 @@
 
 #include "base/file_attributes.h"
 #include "base/mem.h"
-#include "text/format.h"
 #include "text/path.h"
 #include "text/str.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -79,17 +79,6 @@ bool ShellMoveInto(const char* item, const char* destination)
     return MovedAway(item, destination);
 }
 
-// The conflict boxes: no owner window, the text formatted from the item's paths.
-int ShowMessageF(UINT type, const char* caption, const char* format, ...)
-{
-    char text[1024];
-    va_list args;
-    va_start(args, format);
-    StrFormatBoundedV(sizeof text, text, format, args);
-    va_end(args);
-    return MessageBoxA(nullptr, text, caption, type);
-}
-
 // Sends the items of a double-null list to the Recycle Bin, no questions.
 // Where the bin cannot take the file (a network share, a file too large for
 // it), the shell would delete it outright: it must warn instead.
@@ -107,18 +96,20 @@ bool ResolveMoveConflict(const char* item, const char* destination)
         return true;
     }
     if (PathIsFolder(destination) && PathIsFile(item)) {
-        ShowMessageF(MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
+        ShowMessageF(nullptr, MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
         return false;
     }
     if (PathIsFile(destination) && PathIsFolder(item)) {
-        ShowMessageF(MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
+        ShowMessageF(nullptr, MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
         return false;
     }
     if (PathIsFolder(destination) && PathIsFolder(item)) {
-        return ShowMessageF(MB_YESNO, kOverwriteQuestion, kFolderExists, destination) == IDYES;
+        return ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFolderExists, destination) ==
+               IDYES;
     }
     if (PathIsFile(destination) && PathIsFile(item)) {
-        if (ShowMessageF(MB_YESNO, kOverwriteQuestion, kFileExists, destination) != IDYES) {
+        if (ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFileExists, destination) !=
+            IDYES) {
             return false;
         }
         char list[PATH_LIST_SIZE];

@@ -17,7 +17,7 @@ namespace {
 // Everything one open dialog keeps: lives in ShowAssociationDialog for the
 // whole modal loop, reachable from the dialog through PROP_ASSOCDIALOGDATA.
 struct AssocDialogData {
-    HICON icons[2];  // owned: the window icons must outlive the window
+    WindowIcons icons;  // owned: destroyed once the dialog has ended
     AssocDialogState state;
 };
 
@@ -128,11 +128,7 @@ INT_PTR AssocOnInitDialog(HWND hDlg, AssocDialogData* data)
 {
     SetPropA(hDlg, PROP_ASSOCDIALOGDATA, data);
     AssocDialogState* state = &data->state;
-    HMODULE module = GetModuleHandleA(nullptr);
-    data->icons[0] = GetModuleIcon(module, 0);
-    data->icons[1] = GetModuleIcon(module, 1);
-    SetWindowIcon(hDlg, ICON_BIG, data->icons[0]);
-    SetWindowIcon(hDlg, ICON_SMALL, data->icons[1]);
+    SetModuleIcons(hDlg, GetModuleHandleA(nullptr), &data->icons);
     // Centred and measured with the template's full layout, before the
     // collapse, which keeps the top-left corner.
     WndCenterOnCursor(hDlg);
@@ -238,10 +234,6 @@ bool ShowAssociationDialog()
     const INT_PTR result =
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ASSOCIATION), nullptr,
                         AssocDialogProc, reinterpret_cast<LPARAM>(&data));
-    for (HICON icon : data.icons) {
-        if (icon) {
-            DestroyIcon(icon);
-        }
-    }
+    DestroyWindowIcons(&data.icons);
     return result == 1;
 }

@@ -8,6 +8,14 @@ namespace {
 
 const char ASSOC_VERB_KEY[] = "Vellanort.nobo";
 
+// Opens name below parent, then closes parent whatever the outcome.
+bool OpenChildAndClose(HKEY parent, const char* name, HKEY* key)
+{
+    const bool opened = RegKeyOpen(parent, name, key);
+    RegKeyClose(parent);
+    return opened;
+}
+
 }  // namespace
 
 void ResolveClassName(char* out, const char* className)
@@ -43,23 +51,13 @@ bool OpenClassKey(const char* className, HKEY* key)
 bool OpenShellKey(const char* className, HKEY* key)
 {
     HKEY classKey;
-    if (!OpenClassKey(className, &classKey)) {
-        return false;
-    }
-    const bool opened = RegKeyOpen(classKey, "shell", key);
-    RegKeyClose(classKey);
-    return opened;
+    return OpenClassKey(className, &classKey) && OpenChildAndClose(classKey, "shell", key);
 }
 
 bool OpenVerbKey(const char* className, HKEY* key)
 {
     HKEY shellKey;
-    if (!OpenShellKey(className, &shellKey)) {
-        return false;
-    }
-    const bool opened = RegKeyOpen(shellKey, ASSOC_VERB_KEY, key);
-    RegKeyClose(shellKey);
-    return opened;
+    return OpenShellKey(className, &shellKey) && OpenChildAndClose(shellKey, ASSOC_VERB_KEY, key);
 }
 
 bool ReadVerb(const char* className, char* menuText, char* commandLine)

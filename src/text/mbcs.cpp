@@ -5,10 +5,14 @@ bool MbcsIsLeadByte(unsigned char c)
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+namespace {
+
 bool MbcsIsTrailByte(unsigned char c)
 {
     return c >= 0x40 && c <= 0xFC && c != 0x7F;
 }
+
+}  // namespace
 
 int MbcsByteClassAt(const char* s, unsigned index)
 {
