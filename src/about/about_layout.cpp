@@ -30,4 +30,6 @@ void AboutAutoSize(HWND dialog)
     WndGetPos(ok, &pos);
     WndOffsetFrom(dialog, &pos);
     WndMoveBy(ok, target - pos.x, 0);
+    // Centred before it grew: the right edge may now be off the work area.
+    WndKeepInWorkArea(dialog);
 }

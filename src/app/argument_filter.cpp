@@ -2,15 +2,12 @@
 
 #include <windows.h>
 #include <stdlib.h>
-#include <string.h>
 
 #include "app/cmdline_split.h"
 #include "base/mem.h"
 #include "base/trace.h"
 
 namespace {
-
-char kDropped[] = "";
 
 bool IsAscii(const char* s)
 {
@@ -22,46 +19,51 @@ bool IsAscii(const char* s)
     return true;
 }
 
-// True when wide converts to exactly the bytes of ansi, with no default
-// character and no best-fit look-alike.
-bool ConvertsExactly(const wchar_t* wide, const char* ansi, UINT codePage)
+// The size of wide's ANSI form with its NUL (written to out when given), or 0
+// when it has no exact one: a default character or a best-fit look-alike.
+int ExactForm(const wchar_t* wide, char* out, int size, UINT codePage)
 {
     // The UTF-8 code page takes neither the flag nor the used-default report.
     const bool utf8 = codePage == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
-    BOOL* used = utf8 ? nullptr : &usedDefault;
-    const int n = WideCharToMultiByte(CP_ACP, flags, wide, -1, nullptr, 0, nullptr, used);
-    if (n <= 0 || usedDefault) {
-        return false;
-    }
-    char* bytes = static_cast<char*>(malloc(n));
-    if (!bytes) {
-        return false;
-    }
-    const bool same = WideCharToMultiByte(CP_ACP, flags, wide, -1, bytes, n, nullptr, used) == n &&
-                      !usedDefault && strcmp(bytes, ansi) == 0;
-    MemFree(bytes);
-    return same;
+    const int n = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide, -1, out, size,
+                                      nullptr, utf8 ? nullptr : &usedDefault);
+    return usedDefault ? 0 : n;
 }
 
 }  // namespace
 
-void DropUnsafeArguments(int count, char** argv)
+char** ExactArguments(int* count)
 {
     const UINT codePage = GetACP();
-    int wideCount = 0;
-    wchar_t** wide = SplitCommandLineW(GetCommandLineW(), &wideCount);
-    for (int i = 1; i < count; ++i) {
-        bool safe = wide && wideCount == count && ConvertsExactly(wide[i], argv[i], codePage);
-        if (safe && codePage != 932 && !IsAscii(argv[i])) {
-            safe = false;
+    wchar_t** wide = SplitCommandLineW(GetCommandLineW(), count);
+    if (!wide) {
+        return nullptr;
+    }
+    // Each argument: its exact form, or the "" that replaces it.
+    size_t size = (static_cast<size_t>(*count) + 1) * sizeof(char*);
+    for (int i = 0; i < *count; ++i) {
+        size += ExactForm(wide[i], nullptr, 0, codePage) + 1;
+    }
+    char** argv = static_cast<char**>(malloc(size));
+    if (argv) {
+        char* area = reinterpret_cast<char*>(argv + *count + 1);
+        char* const end = reinterpret_cast<char*>(argv) + size;
+        for (int i = 0; i < *count; ++i) {
+            argv[i] = area;
+            const int n = ExactForm(wide[i], area, static_cast<int>(end - area), codePage);
+            if (n > 0 && (codePage == 932 || IsAscii(area))) {
+                area += n;
+                continue;
+            }
+            *area++ = '\0';
+            if (i > 0) {
+                GetTraceSink()("argv[%2d] ignored: not exactly this path in code page %u\r\n", i,
+                               codePage);
+            }
         }
-        if (!safe) {
-            GetTraceSink()("argv[%2d] ignored: not exactly this path in code page %u\r\n", i,
-                           codePage);
-            argv[i] = kDropped;
-        }
+        argv[*count] = nullptr;
     }
     MemFree(wide);
+    return argv;
 }

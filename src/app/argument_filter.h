@@ -1,11 +1,15 @@
 #pragma once
 // Guards against acting on a path the program did not really receive.
 
-// Replaces with "" every argument after 0 that must not be acted on:
-//  - its ANSI form is not the exact conversion of the Unicode command line's
-//    argument (a character code page 932 cannot hold became '?' or a
-//    look-alike, which may name a different existing file);
+// The arguments as the exact (UTF-16) command line splits them, each in the
+// ANSI code page: one heap block like SplitCommandLine's, freed with one
+// MemFree; NULL when out of memory. An argument becomes "" when:
+//  - it does not convert exactly (a character code page 932 cannot hold
+//    would become '?' or a look-alike, which may name a different existing
+//    file; the ANSI command line may even split around it differently, as
+//    with ¥, which it carries as a backslash);
 //  - it holds a non-ASCII byte while the ANSI code page is not 932 (the path
 //    routines know only Shift-JIS double-byte characters).
-// The count stays, so the run mode does not change.
-void DropUnsafeArguments(int count, char** argv);
+// Each such argument after 0 is traced and keeps its place, as "": it is
+// dropped alone.
+char** ExactArguments(int* count);

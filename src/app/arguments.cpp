@@ -17,7 +17,9 @@ namespace {
 // share its parse: once a second item names the folder the previous one
 // named, the folder is parsed and bound once, and each further item is parsed
 // inside it alone. That is the same parse the desktop would make element by
-// element, so the result does not change.
+// element, so the result does not change. Only the very same folder text
+// shares it: names that differ in case may be different folders (a
+// case-sensitive folder), and a wrong share moves a file nobody named.
 struct FolderParse {
     char path[PATH_BUFFER_SIZE];  // the folder the previous item named; "" none
     bool tried;                   // binding it was tried
@@ -83,7 +85,7 @@ bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
     // A folder without a parent ("", "C:") is left to the desktop's own reading.
     const bool plainName =
         PathFindName(folder) != folder && *name && !StrEqual(name, ".") && !StrEqual(name, "..");
-    if (!plainName || !StrEqualNoCase(folder, parse->path)) {
+    if (!plainName || !StrEqual(folder, parse->path)) {
         ForgetFolder(parse);
         if (plainName) {
             StrCopyBounded(sizeof parse->path, parse->path, folder);

@@ -115,7 +115,9 @@ bool ResolveMoveConflict(const char* item, const char* destination)
         char list[PATH_LIST_SIZE];
         MakePathList(list, destination);
         SendToRecycleBin(list);
-        return true;
+        // Still there: the bin could not take it and the user kept it when
+        // the shell asked to delete it for good. Nothing may replace it.
+        return !PathExists(destination);
     }
     return false;
 }

@@ -9,7 +9,8 @@
 #include "base/trace.h"
 
 // The program splits its own command line: Explorer passes paths that a C
-// runtime's argument rules were never made for.
+// runtime's argument rules were never made for. The trace shows the ANSI
+// line as split; the exact line decides what is acted on.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     int count = 0;
@@ -20,7 +21,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     for (int i = 0; i < count; ++i) {
         GetTraceSink()("argv[%2d]=%s\r\n", i, argv[i]);
     }
-    DropUnsafeArguments(count, argv);
+    MemFree(argv);
+    argv = ExactArguments(&count);
+    if (!argv) {
+        return 1;
+    }
     InitCommonControlsFromSystem();
     CoInitialize(nullptr);
     const int result = RunMain(count, argv);

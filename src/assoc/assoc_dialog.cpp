@@ -1,5 +1,7 @@
 #include "assoc/assoc_dialog.h"
 
+#include <windows.h>
+#include <shellapi.h>
 #include <stddef.h>
 
 #include "about/about_box.h"
@@ -7,9 +9,13 @@
 #include "assoc/assoc_tables.h"
 #include "assoc/settings_diff.h"
 #include "assoc/settings_io.h"
+#include "base/mem.h"
+#include "base/module_path.h"
 #include "resource.h"
+#include "text/path.h"
 #include "text/str.h"
 #include "ui/geometry.h"
+#include "ui/message_box.h"
 #include "ui/module_icon.h"
 
 namespace {
@@ -27,6 +33,14 @@ AssocDialogData* DialogData(HWND hDlg)
 {
     return static_cast<AssocDialogData*>(GetPropA(hDlg, PROP_ASSOCDIALOGDATA));
 }
+
+const char kAssocError[] = "関連づけエラー - [nobo]";
+const char kAssocNotChanged[] =
+    "以下の関連づけを変更できませんでした。\n\n%s%s\n"
+    "管理者として nobo を起動し直しますか？";
+// Each kind as the message names it, at its index.
+const char* const kKindNames[] = {"* ファイル\n", "ディレクトリ\n"};
+static_assert(sizeof kKindNames / sizeof kKindNames[0] == ASSOC_KIND_COUNT, "one name per kind");
 
 // A kind's three edits and where their texts live in its block.
 struct KindTextField {
@@ -124,6 +138,39 @@ void AssocReadControls(HWND hDlg, const AssociationSettings* loaded, Association
     }
 }
 
+// This program again, without arguments, through the shell's "runas" verb:
+// Windows asks for an administrator, who can then write the entries.
+bool RestartAsAdministrator(HWND hDlg)
+{
+    char path[PATH_BUFFER_SIZE];
+    if (!GetModulePath(nullptr, path)) {
+        return false;
+    }
+    SHELLEXECUTEINFOA info;
+    MemZero(&info, sizeof info);
+    info.cbSize = sizeof info;
+    info.hwnd = hDlg;
+    info.lpVerb = "runas";
+    info.lpFile = path;
+    info.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&info) != FALSE;
+}
+
+// Names the kinds whose change failed and offers to start again as an
+// administrator; true when that instance was started.
+bool AssocOfferAdministrator(HWND hDlg, uint32_t failed)
+{
+    const char* names[ASSOC_KIND_COUNT];
+    for (const AssociationKind& kind : AssociationKindTable) {
+        names[kind.index] = (failed & kind.flag) != 0 ? kKindNames[kind.index] : "";
+    }
+    if (ShowMessageF(hDlg, MB_ICONWARNING | MB_YESNO, kAssocError, kAssocNotChanged, names[0],
+                     names[1]) != IDYES) {
+        return false;
+    }
+    return RestartAsAdministrator(hDlg);
+}
+
 INT_PTR AssocOnInitDialog(HWND hDlg, AssocDialogData* data)
 {
     SetPropA(hDlg, PROP_ASSOCDIALOGDATA, data);
@@ -157,8 +204,15 @@ INT_PTR AssocOnCommand(HWND hDlg, AssocDialogState* state, WPARAM wParam)
     if (id == IDOK) {
         AssociationSettings edited;
         AssocReadControls(hDlg, &state->loaded, &edited);
-        ApplyAssociationSettings(&edited, DiffAssociationSettings(&edited, &state->loaded));
-        EndDialog(hDlg, 1);
+        const uint32_t changed = DiffAssociationSettings(&edited, &state->loaded);
+        const uint32_t failed = ApplyAssociationSettings(&edited, changed);
+        // What was made stays; after a refusal the dialog stays as it was,
+        // unless an administrator's instance takes over.
+        if (failed == 0) {
+            EndDialog(hDlg, 1);
+        } else if (AssocOfferAdministrator(hDlg, failed)) {
+            EndDialog(hDlg, 2);
+        }
         return TRUE;
     }
     if (id == IDCANCEL) {

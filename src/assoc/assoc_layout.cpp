@@ -56,6 +56,8 @@ void AssocSetKindExpanded(HWND hDlg, AssocDialogState* state, int kind, bool exp
     // Before the resize: its tracking limits read the new height.
     state->windowHeight += delta;
     WndResizeBy(hDlg, 0, delta);
+    // Grown to twice the width, it may reach past the work area's right edge.
+    WndKeepInWorkArea(hDlg);
 }
 
 INT_PTR AssocOnGetMinMaxInfo(const AssocDialogState* state, MINMAXINFO* info)

@@ -4,15 +4,24 @@
 
 bool RegKeyOpen(HKEY parent, const char* name, HKEY* key)
 {
+    return RegOpenKeyExA(parent, name, 0, KEY_READ, key) == ERROR_SUCCESS;
+}
+
+bool RegKeyOpenToWrite(HKEY parent, const char* name, HKEY* key)
+{
     return RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, key) == ERROR_SUCCESS;
 }
 
-bool RegKeyCreate(HKEY parent, const char* name, HKEY* key)
+bool RegKeyCreate(HKEY parent, const char* name, HKEY* key, bool* created)
 {
     static char noClass[] = "";
-    DWORD disposition;
-    return RegCreateKeyExA(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, NULL,
-                           key, &disposition) == ERROR_SUCCESS;
+    DWORD disposition = 0;
+    const bool made = RegCreateKeyExA(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE,
+                                      KEY_ALL_ACCESS, NULL, key, &disposition) == ERROR_SUCCESS;
+    if (created) {
+        *created = made && disposition == REG_CREATED_NEW_KEY;
+    }
+    return made;
 }
 
 bool RegKeyClose(HKEY key)
@@ -23,6 +32,11 @@ bool RegKeyClose(HKEY key)
 bool RegKeyDelete(HKEY parent, const char* name)
 {
     return RegDeleteKeyA(parent, name) == ERROR_SUCCESS;
+}
+
+bool RegKeyDeleteTree(HKEY parent, const char* name)
+{
+    return RegDeleteTreeA(parent, name) == ERROR_SUCCESS;
 }
 
 bool RegKeyExists(HKEY parent, const char* name)

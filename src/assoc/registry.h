@@ -1,15 +1,21 @@
 #pragma once
 // One boolean wrapper per registry call: true exactly when the call returned
-// ERROR_SUCCESS. Every key is opened with full access, even for reading, and
-// only default (unnamed) values are read or written.
+// ERROR_SUCCESS. Keys opened only to be read ask for read access alone, so a
+// standard user sees what is registered; only default (unnamed) values are
+// read or written.
 #include <windows.h>
 
+// Read access only.
 bool RegKeyOpen(HKEY parent, const char* name, HKEY* key);
-// Opens the key when it already exists.
-bool RegKeyCreate(HKEY parent, const char* name, HKEY* key);
+// Full access: to set values in it, create or delete below it.
+bool RegKeyOpenToWrite(HKEY parent, const char* name, HKEY* key);
+// Opens the key when it already exists; created tells which happened (may be null).
+bool RegKeyCreate(HKEY parent, const char* name, HKEY* key, bool* created = nullptr);
 bool RegKeyClose(HKEY key);
 bool RegKeyDelete(HKEY parent, const char* name);
-// A key that exists but does not open with full access counts as missing.
+// The key with everything under it.
+bool RegKeyDeleteTree(HKEY parent, const char* name);
+// A key that exists but cannot even be read counts as missing.
 bool RegKeyExists(HKEY parent, const char* name);
 
 // Reads the default value into size bytes and always leaves a terminated

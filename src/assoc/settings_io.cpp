@@ -25,17 +25,20 @@ void LoadAssociationSettings(AssociationSettings* settings)
     }
 }
 
-void ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed)
+uint32_t ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed)
 {
+    uint32_t failed = 0;
     for (const AssociationKind& kind : AssociationKindTable) {
         if (!(changed & kind.flag)) {
             continue;
         }
         const AssociationKindBlock* block = &edited->kinds[kind.index];
-        if (edited->enabledMask & kind.flag) {
-            WriteVerb(kind.className, block->menuText, block->commandLine);
-        } else {
-            RemoveVerb(kind.className);
+        const bool done = (edited->enabledMask & kind.flag)
+                              ? WriteVerb(kind.className, block->menuText, block->commandLine)
+                              : RemoveVerb(kind.className);
+        if (!done) {
+            failed |= kind.flag;
         }
     }
+    return failed;
 }

@@ -12,5 +12,6 @@ extern const char ASSOC_DEFAULT_MENU_TEXT[];
 // where a value is missing), any other kind the defaults.
 void LoadAssociationSettings(AssociationSettings* settings);
 // Writes the entry of each kind in changed that edited has on, removes the
-// others in changed; kinds outside changed are not touched.
-void ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed);
+// others in changed; kinds outside changed are not touched. Returns the kinds
+// whose change failed (0: all made).
+uint32_t ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed);

@@ -8,10 +8,12 @@ namespace {
 
 const char ASSOC_VERB_KEY[] = "Vellanort.nobo";
 
+typedef bool (*KeyOpener)(HKEY parent, const char* name, HKEY* key);
+
 // Opens name below parent, then closes parent whatever the outcome.
-bool OpenChildAndClose(HKEY parent, const char* name, HKEY* key)
+bool OpenChildAndClose(KeyOpener open, HKEY parent, const char* name, HKEY* key)
 {
-    const bool opened = RegKeyOpen(parent, name, key);
+    const bool opened = open(parent, name, key);
     RegKeyClose(parent);
     return opened;
 }
@@ -38,26 +40,54 @@ void ResolveClassName(char* out, const char* className)
     }
 }
 
-bool OpenClassKey(const char* className, HKEY* key)
+namespace {
+
+bool OpenClassKeyWith(KeyOpener open, const char* className, HKEY* key)
 {
     char resolved[CLASS_NAME_SIZE];
     ResolveClassName(resolved, className);
     if (resolved[0] == '\0') {
         return false;  // HKEY_CLASSES_ROOT is no class
     }
-    return RegKeyOpen(HKEY_CLASSES_ROOT, resolved, key);
+    return open(HKEY_CLASSES_ROOT, resolved, key);
+}
+
+// Both values, with both keys open for writing before either is set.
+bool WriteVerbValues(HKEY verbKey, const char* menuText, const char* commandLine)
+{
+    bool newCommand = false;
+    HKEY commandKey;
+    if (!RegKeyCreate(verbKey, "command", &commandKey, &newCommand)) {
+        return false;
+    }
+    const bool written =
+        RegSetDefaultString(verbKey, menuText) && RegSetDefaultString(commandKey, commandLine);
+    RegKeyClose(commandKey);
+    if (!written && newCommand) {
+        RegKeyDelete(verbKey, "command");
+    }
+    return written;
+}
+
+}  // namespace
+
+bool OpenClassKey(const char* className, HKEY* key)
+{
+    return OpenClassKeyWith(RegKeyOpen, className, key);
 }
 
 bool OpenShellKey(const char* className, HKEY* key)
 {
     HKEY classKey;
-    return OpenClassKey(className, &classKey) && OpenChildAndClose(classKey, "shell", key);
+    return OpenClassKey(className, &classKey) &&
+           OpenChildAndClose(RegKeyOpen, classKey, "shell", key);
 }
 
 bool OpenVerbKey(const char* className, HKEY* key)
 {
     HKEY shellKey;
-    return OpenShellKey(className, &shellKey) && OpenChildAndClose(shellKey, ASSOC_VERB_KEY, key);
+    return OpenShellKey(className, &shellKey) &&
+           OpenChildAndClose(RegKeyOpen, shellKey, ASSOC_VERB_KEY, key);
 }
 
 bool ReadVerb(const char* className, char* menuText, char* commandLine)
@@ -81,52 +111,47 @@ bool ReadVerb(const char* className, char* menuText, char* commandLine)
 bool WriteVerb(const char* className, const char* menuText, const char* commandLine)
 {
     HKEY classKey;
-    if (!OpenClassKey(className, &classKey)) {
+    if (!OpenClassKeyWith(RegKeyOpenToWrite, className, &classKey)) {
         return false;
     }
+    bool written = false;
+    bool newShell = false;
     HKEY shellKey;
-    if (!RegKeyCreate(classKey, "shell", &shellKey)) {
-        RegKeyClose(classKey);
-        return false;
-    }
-    HKEY verbKey;
-    if (!RegKeyCreate(shellKey, ASSOC_VERB_KEY, &verbKey)) {
+    if (RegKeyCreate(classKey, "shell", &shellKey, &newShell)) {
+        bool newVerb = false;
+        HKEY verbKey;
+        if (RegKeyCreate(shellKey, ASSOC_VERB_KEY, &verbKey, &newVerb)) {
+            written = WriteVerbValues(verbKey, menuText, commandLine);
+            RegKeyClose(verbKey);
+            // Never a menu entry without its command: what this call made goes again.
+            if (!written && newVerb) {
+                RegKeyDeleteTree(shellKey, ASSOC_VERB_KEY);
+            }
+        }
         RegKeyClose(shellKey);
-        RegKeyClose(classKey);
-        return false;
+        if (!written && newShell) {
+            RegKeyDelete(classKey, "shell");
+        }
     }
-    RegSetDefaultString(verbKey, menuText);
-    HKEY commandKey;
-    if (!RegKeyCreate(verbKey, "command", &commandKey)) {
-        RegKeyClose(verbKey);
-        RegKeyClose(shellKey);
-        RegKeyClose(classKey);
-        return false;
-    }
-    RegSetDefaultString(commandKey, commandLine);
-    RegKeyClose(commandKey);
-    RegKeyClose(verbKey);
-    RegKeyClose(shellKey);
     RegKeyClose(classKey);
-    return true;
+    return written;
 }
 
 bool RemoveVerb(const char* className)
 {
+    HKEY verbKey;
+    if (!OpenVerbKey(className, &verbKey)) {
+        return true;  // nothing to remove
+    }
+    RegKeyClose(verbKey);
+    HKEY classKey;
     HKEY shellKey;
-    if (!OpenShellKey(className, &shellKey)) {
+    if (!OpenClassKey(className, &classKey) ||
+        !OpenChildAndClose(RegKeyOpenToWrite, classKey, "shell", &shellKey)) {
         return false;
     }
-    if (RegKeyExists(shellKey, ASSOC_VERB_KEY)) {
-        HKEY verbKey;
-        if (RegKeyOpen(shellKey, ASSOC_VERB_KEY, &verbKey)) {
-            if (RegKeyExists(verbKey, "command")) {
-                RegKeyDelete(verbKey, "command");
-            }
-            RegKeyClose(verbKey);
-            RegKeyDelete(shellKey, ASSOC_VERB_KEY);
-        }
-    }
+    // Subkeys other programs added under our verb go with it.
+    const bool removed = RegKeyDeleteTree(shellKey, ASSOC_VERB_KEY);
     RegKeyClose(shellKey);
-    return true;
+    return removed;
 }

@@ -51,7 +51,7 @@ static void JoinParent(char* out)
         return;
     }
     memset(out + i, 0, len - i);
-    if (!strchr(out, '\\')) {
+    if (LastSeparator(out) < 0) {
         out[i] = '\\';
     }
 }

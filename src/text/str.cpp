@@ -24,17 +24,21 @@ static unsigned char FoldAscii(unsigned char c)
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
 
+// A trail byte in the letter range is part of another character: ア (83 41)
+// and ヂ (83 61) differ. While the strings match, both walk the same classes.
 bool StrEqualNoCase(const char* a, const char* b)
 {
+    bool trail = false;
     for (size_t i = 0;; ++i) {
-        const unsigned char x = FoldAscii(static_cast<unsigned char>(a[i]));
-        const unsigned char y = FoldAscii(static_cast<unsigned char>(b[i]));
-        if (x != y) {
+        const unsigned char x = static_cast<unsigned char>(a[i]);
+        const unsigned char y = static_cast<unsigned char>(b[i]);
+        if (trail ? x != y : FoldAscii(x) != FoldAscii(y)) {
             return false;
         }
         if (x == 0) {
             return true;
         }
+        trail = !trail && MbcsIsLeadByte(x);
     }
 }
 

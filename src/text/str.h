@@ -9,7 +9,8 @@ enum { CMDLINE_BUFFER_SIZE = 1025 };  // 1024 characters and the terminator
 char* StrCopyBounded(size_t n, char* dest, const char* src);
 
 bool StrEqual(const char* a, const char* b);
-// Folds ASCII letters only, byte by byte (double-byte characters included).
+// Folds single-byte ASCII letters only; the bytes of a double-byte character
+// (fixed Shift-JIS ranges, as the path routines) must match exactly.
 bool StrEqualNoCase(const char* a, const char* b);
 
 // Appends text at len of a CMDLINE_BUFFER_SIZE buffer, never past 1024

@@ -141,6 +141,28 @@ void DeferMoveResizeBy(HDWP* batch, HWND hDlg, int id, int dx, int dy, int dcx, 
                             size.cy + dcy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+namespace {
+
+// Left and top last: a window larger than the area keeps its caption and
+// left edge reachable and runs over on the right and bottom.
+void ClampIntoArea(POINT* p, const SIZE& size, const RECT& area)
+{
+    if (p->x + size.cx > area.right) {
+        p->x = area.right - size.cx;
+    }
+    if (p->x < area.left) {
+        p->x = area.left;
+    }
+    if (p->y + size.cy > area.bottom) {
+        p->y = area.bottom - size.cy;
+    }
+    if (p->y < area.top) {
+        p->y = area.top;
+    }
+}
+
+}  // namespace
+
 void WndCenterOnCursor(HWND hwnd)
 {
     SIZE size;
@@ -153,22 +175,27 @@ void WndCenterOnCursor(HWND hwnd)
     if (!GetWorkArea(&area)) {
         SetRect(&area, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     }
-    // Left and top last: a window larger than the area keeps its caption and
-    // left edge reachable and runs over on the right and bottom.
-    if (p.x + size.cx > area.right) {
-        p.x = area.right - size.cx;
-    }
-    if (p.x < area.left) {
-        p.x = area.left;
-    }
-    if (p.y + size.cy > area.bottom) {
-        p.y = area.bottom - size.cy;
-    }
-    if (p.y < area.top) {
-        p.y = area.top;
-    }
+    ClampIntoArea(&p, size, area);
     ToPlacementSpace(hwnd, &p);
     WndMoveTo(hwnd, p.x, p.y);
+}
+
+void WndKeepInWorkArea(HWND hwnd)
+{
+    MONITORINFO monitor;
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    POINT p;
+    SIZE size;
+    WndGetPos(hwnd, &p);
+    WndGetSize(hwnd, &size);
+    const POINT was = p;
+    ClampIntoArea(&p, size, monitor.rcWork);
+    if (p.x != was.x || p.y != was.y) {
+        WndMoveTo(hwnd, p.x, p.y);
+    }
 }
 
 bool WndShow(HWND hwnd, bool show)

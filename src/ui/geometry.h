@@ -28,6 +28,9 @@ void DeferMoveResizeBy(HDWP* batch, HWND hDlg, int id, int dx, int dy, int dcx, 
 // Centres the window on the mouse cursor, kept inside the work area (a window
 // larger than it sticks to its left and top edges).
 void WndCenterOnCursor(HWND hwnd);
+// Moves a top-level window that has grown past an edge back inside the work
+// area of its monitor, by the same rules.
+void WndKeepInWorkArea(HWND hwnd);
 
 // Shows without activating; true when the window was visible before.
 bool WndShow(HWND hwnd, bool show);

@@ -86,7 +86,8 @@ TEST(NoboExe, SamePathTwiceMovesOnce)
 
 // What the program traces is what it split from its own ANSI command line,
 // argument by argument; a name code page 932 cannot hold (é becomes its
-// look-alike e, ☃ becomes ?) is traced, then ignored.
+// look-alike e, ☃ becomes ?) is traced, then ignored by its place in the
+// exact (UTF-16) command line.
 TEST(NoboExe, TracesEveryArgumentAsSplit)
 {
     struct Row {
@@ -103,6 +104,7 @@ TEST(NoboExe, TracesEveryArgumentAsSplit)
         {L" \t a\t\tb  ", {"a", "b"}, {}},
         {L" \"C:\\表\" \"ソ\\\"", {"C:\\表", "ソ\""}, {}},
         {L" caf\u00e9 \u2603 表", {"cafe", "?", "表"}, {1, 2}},
+        {L" \"x\u00a5\" y", {"x\" y"}, {1}},  // ¥ is a backslash in code page 932
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(Narrow(row.tail));

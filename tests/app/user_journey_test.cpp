@@ -109,6 +109,24 @@ protected:
         });
         return ready ? found : nullptr;
     }
+    // The window of a nobo that another one started, its process taken over.
+    HWND Adopt(const char* caption)
+    {
+        HWND found = nullptr;
+        WaitUntil([&] { return (found = FindWindowA(nullptr, caption)) != nullptr; });
+        DWORD pid = 0;
+        GetWindowThreadProcessId(found, &pid);
+        process_ =
+            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
+        return process_ ? WaitForWindow(caption) : nullptr;
+    }
+    static std::string ImagePath(void* process)
+    {
+        char path[MAX_PATH] = "";
+        DWORD size = MAX_PATH;
+        QueryFullProcessImageNameA(process, 0, path, &size);
+        return path;
+    }
     HWND OpenSetup()
     {
         return Start("", "nobo の関連づけ");
@@ -143,7 +161,8 @@ protected:
 
 TEST_F(UserJourney, RegistersByMouseAndKeysAndMovesWhatExplorerHandsOver)
 {
-    const std::string entry = std::string("↑へ移動|\"") + kExe + "\" \"%1\"";
+    const std::string command = std::string("\"") + kExe + "\" \"%1\"";
+    const std::string entry = "↑へ移動|" + command;
     ScratchDir s("journey");
     ASSERT_TRUE(MakeFolder(s / "a") && MakeFolder(s / "a\\b") && MakeFolder(s / "a\\b\\d") &&
                 WriteFileBytes(s / "a\\b\\f.txt", "f"));
@@ -160,19 +179,58 @@ TEST_F(UserJourney, RegistersByMouseAndKeysAndMovesWhatExplorerHandsOver)
     EXPECT_EQ(0, RunRegistered(0, s / "a\\b\\f.txt"));
     EXPECT_EQ("b\\ f.txt", ListFolder(s / "a"));
 
-    // The focus starts on the first checkbox; Tab passes the details button.
-    dlg = OpenSetup();
+    // Without elevation: the entry is seen, the refusal is said, No goes
+    // back to the dialog and Yes hands over to a new nobo as administrator.
+    ASSERT_TRUE(RegTestSetString(kinds_.VerbPath(0), nullptr, "上へ(&U)"));
+    {
+        const std::string t0 = kinds_.Target(0), t1 = kinds_.Target(1);
+        ReadOnlyKeys locked(
+            {t0, t0 + "\\shell", kinds_.VerbPath(0), kinds_.CommandPath(0), t1, t1 + "\\shell"});
+        const std::string before = RegTestDump(t0) + RegTestDump(t1);
+        dlg = OpenSetup();
+        ASSERT_TRUE(dlg);
+        EXPECT_TRUE(Checked(dlg, IDC_FILE_ENABLE) &&
+                    IsWindowEnabled(GetDlgItem(dlg, IDC_FILE_MENU)));
+        EXPECT_EQ("上へ(&U)", ItemText(dlg, IDC_FILE_MENU));
+        EXPECT_EQ(command, ItemText(dlg, IDC_FILE_COMMAND));
+        // One box, owned by the dialog, for the one kind refused; nothing written.
+        const auto refusal = [&] {
+            HWND box = WaitForWindow("関連づけエラー - [nobo]");
+            EXPECT_TRUE(box && GetWindow(box, GW_OWNER) == dlg);
+            EXPECT_EQ(
+                "以下の関連づけを変更できませんでした。\n\nディレクトリ\n\n"
+                "管理者として nobo を起動し直しますか？",
+                ItemText(box, 0xFFFF));
+            EXPECT_EQ(before, RegTestDump(t0) + RegTestDump(t1));
+            return box;
+        };
+        ASSERT_TRUE(PressKeys("Tab Tab space Return"));  // folders on, OK
+        EXPECT_TRUE(SaveSettledWindowBitmap(refusal(), ShotPath("setup-needs-admin.bmp")));
+        ASSERT_TRUE(PressKeys("n"));
+        EXPECT_EQ(dlg, WaitForWindow("nobo の関連づけ"));
+        EXPECT_TRUE(Checked(dlg, IDC_DIR_ENABLE));
+        ASSERT_TRUE(PressKeys("Return"));
+        ASSERT_TRUE(refusal());
+        ASSERT_TRUE(PressKeys("Return"));  // Yes, the first button
+        EXPECT_EQ(0, Finish());
+    }
+    // The administrator's nobo, started by the shell, opens as from scratch.
+    dlg = Adopt("nobo の関連づけ");
     ASSERT_TRUE(dlg);
+    EXPECT_EQ(kExe, ImagePath(process_));
     EXPECT_EQ(IDC_FILE_ENABLE, FocusedItemId(dlg));
+    // The focus starts on the first checkbox; Tab passes the details button.
     ASSERT_TRUE(PressKeys("Tab Tab space"));
     EXPECT_TRUE(WaitUntil([&] { return Checked(dlg, IDC_DIR_ENABLE); }));
     ASSERT_TRUE(PressKeys("Return"));
     EXPECT_EQ(0, Finish());
-    EXPECT_EQ(entry, Entry(0));
+    EXPECT_EQ("上へ(&U)|" + command, Entry(0));
     EXPECT_EQ(entry, Entry(1));
     EXPECT_EQ(0, RunRegistered(1, s / "a\\b\\d"));
     EXPECT_EQ("b\\ d\\ f.txt", ListFolder(s / "a"));
 
+    // Switched off, the entry goes whole, with what another program put under it.
+    ASSERT_TRUE(RegTestCreateKey(kinds_.VerbPath(0) + "\\DropTarget"));
     dlg = OpenSetup();
     ASSERT_TRUE(dlg);
     EXPECT_TRUE(Checked(dlg, IDC_FILE_ENABLE) && Checked(dlg, IDC_DIR_ENABLE));
@@ -180,7 +238,7 @@ TEST_F(UserJourney, RegistersByMouseAndKeysAndMovesWhatExplorerHandsOver)
     EXPECT_TRUE(WaitUntil([&] { return !Checked(dlg, IDC_FILE_ENABLE); }));
     ASSERT_TRUE(MouseClick(Centre(ItemRect(dlg, IDOK))));
     EXPECT_EQ(0, Finish());
-    EXPECT_EQ("", Entry(0));
+    EXPECT_FALSE(RegTestKeyExists(kinds_.VerbPath(0)));
     EXPECT_EQ(entry, Entry(1));
 }
 
@@ -284,14 +342,23 @@ TEST_F(UserJourney, ClashQuestionIsAnsweredByKeys)
     RemoveTree("C:\\work");
 }
 
+// Opened at the work area's bottom-right corner, both windows grow and stay on it.
 TEST_F(UserJourney, AboutOpensFromTheSystemMenuByKeysAndItsLinkLightsUp)
 {
+    RECT area = {};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
+    const auto inArea = [&](HWND w) {
+        RECT r = ScreenRect(w), both = {};
+        return IntersectRect(&both, &r, &area) && both == r;
+    };
+    ASSERT_TRUE(MouseMove({area.right - 1, area.bottom - 1}));
     HWND dlg = OpenSetup();
     ASSERT_TRUE(dlg);
     ASSERT_TRUE(PressKeys("alt+space a"));
     HWND about = WaitForWindow("nobo について");
     ASSERT_TRUE(about);
     EXPECT_FALSE(IsWindowEnabled(dlg));  // modal on the dialog
+    EXPECT_TRUE(inArea(about)) << testing::PrintToString(ScreenRect(about));
     const RECT link = ItemRect(about, IDC_ABOUT_LINK);
     auto only = [&](COLORREF shown, COLORREF absent) {
         int seen = 0, other = 0;
@@ -313,6 +380,9 @@ TEST_F(UserJourney, AboutOpensFromTheSystemMenuByKeysAndItsLinkLightsUp)
 
     ASSERT_TRUE(PressKeys("Escape"));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }) && WaitForWindow("nobo の関連づけ"));
+    ASSERT_TRUE(MouseClick(Centre(ItemRect(dlg, IDC_FILE_DETAILS))));
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(dlg, IDC_FILE_DETAILS) == "<< 詳細"; }));
+    EXPECT_TRUE(WaitUntil([&] { return inArea(dlg); })) << testing::PrintToString(ScreenRect(dlg));
     ASSERT_TRUE(PressKeys("Escape"));
     EXPECT_EQ(0, Finish());
 }

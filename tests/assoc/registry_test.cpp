@@ -37,11 +37,11 @@ TEST(RegistryKeys, CreateMakesAKeyWithEmptyClassAndOpensAnExistingOne)
     EXPECT_EQ("shell", RegTestSubkeys(scratch.Name()));
 }
 
-TEST(RegistryKeys, OpenGivesFullAccessAndFailsOnAMissingKey)
+TEST(RegistryKeys, OpenToWriteGivesFullAccessAndFailsOnAMissingKey)
 {
     ScratchClass scratch;
     HKEY key;
-    ASSERT_TRUE(RegKeyOpen(HKEY_CLASSES_ROOT, scratch.c_str(), &key));
+    ASSERT_TRUE(RegKeyOpenToWrite(HKEY_CLASSES_ROOT, scratch.c_str(), &key));
     // Writable through the handle: opened for writing, not only for reading.
     EXPECT_TRUE(RegSetDefaultString(key, "w"));
     HKEY sub;

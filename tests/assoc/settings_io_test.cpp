@@ -150,7 +150,7 @@ TEST_F(RealKinds, SwitchingFilesOnAndFoldersOffWritesOneAndRemovesTheOther)
 
     const uint32_t changed = DiffAssociationSettings(edited.get(), loaded.get());
     EXPECT_EQ(3u, changed);
-    ApplyAssociationSettings(edited.get(), changed);
+    EXPECT_EQ(0u, ApplyAssociationSettings(edited.get(), changed));
     EXPECT_EQ("ファイルを上へ", RegTestGetString(VerbPath(target_[0])));
     EXPECT_EQ("\"C:\\nobo.exe\" \"%1\"", RegTestGetString(CommandPath(target_[0])));
     EXPECT_FALSE(RegTestKeyExists(VerbPath(target_[1])));
@@ -224,7 +224,7 @@ TEST_F(RealKinds, ChangeMaskZeroLeavesTheRegistryByteForByte)
         SetTexts(edited.get(), 0, "E0", "D0");
         SetTexts(edited.get(), 1, "E1", "D1");
         const std::string before[] = {Dump(0), Dump(1)};
-        ApplyAssociationSettings(edited.get(), 0);
+        EXPECT_EQ(0u, ApplyAssociationSettings(edited.get(), 0));
         EXPECT_EQ(before[0], Dump(0));
         EXPECT_EQ(before[1], Dump(1));
     }

@@ -165,22 +165,18 @@ TEST(VerbWrite, RewritingReplacesBothTextsAndKeepsEverythingElse)
     EXPECT_EQ(openBefore, RegTestDump(scratch / "shell\\open"));
 }
 
-// Only the entry goes; an emptied shell key stays. No entry is true, no shell
-// or no class key is false, and those change nothing.
+// Only the entry goes; an emptied shell key stays. Without an entry (no
+// verb, no shell, no class key) there is nothing to do: true, nothing changes.
 TEST(VerbRemove, OnlyTheEntryGoes)
 {
     ScratchClass entry, noEntry, noShell, noKey("nokey", false);
     ASSERT_TRUE(WriteVerb(entry.c_str(), "M", "C"));
     ASSERT_TRUE(RegTestSetString(noEntry / "shell\\open\\command", nullptr, "open"));
-    const struct {
-        const ScratchClass* cls;
-        bool removed;
-    } rows[] = {{&noEntry, true}, {&noShell, false}, {&noKey, false}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.cls->Name());
-        const std::string before = RegTestDump(row.cls->Name());
-        EXPECT_EQ(row.removed, RemoveVerb(row.cls->c_str()));
-        EXPECT_EQ(before, RegTestDump(row.cls->Name()));
+    for (const ScratchClass* cls : {&noEntry, &noShell, &noKey}) {
+        SCOPED_TRACE(cls->Name());
+        const std::string before = RegTestDump(cls->Name());
+        EXPECT_TRUE(RemoveVerb(cls->c_str()));
+        EXPECT_EQ(before, RegTestDump(cls->Name()));
     }
     EXPECT_TRUE(RemoveVerb(entry.c_str()));
     EXPECT_EQ("shell", RegTestSubkeys(entry.Name()));

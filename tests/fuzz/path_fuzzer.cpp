@@ -54,7 +54,7 @@ std::string JoinModel(const std::string& folder, const std::string& name)
         const long sep = LastSeparator(folder);
         if (sep < 0) return folder;
         std::string parent = folder.substr(0, sep);
-        if (parent.find('\\') == std::string::npos) parent += '\\';
+        if (LastSeparator(parent) < 0) parent += '\\';
         return parent;
     }
     if (LastSeparator(folder) == static_cast<long>(folder.size()) - 1)

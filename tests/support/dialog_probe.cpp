@@ -13,9 +13,13 @@ void PrintTo(const RECT& r, std::ostream* out)
     *out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
 }
 
+// Asked, not read: another process's edit keeps its live text to itself.
 std::string ItemText(HWND dlg, int id)
 {
-    return WindowTextA(GetDlgItem(dlg, id));
+    HWND item = GetDlgItem(dlg, id);
+    std::string text(SendMessageA(item, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    text.resize(SendMessageA(item, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0])));
+    return text;
 }
 
 void ClickItem(HWND dlg, int id)

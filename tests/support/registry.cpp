@@ -2,6 +2,7 @@
 
 #include "support/process.h"
 
+#include <sddl.h>
 #include <stdio.h>
 
 #include <algorithm>
@@ -138,6 +139,37 @@ RegKeyBackup::~RegKeyBackup()
         return;
     WriteNode(key, saved_);
     RegCloseKey(key);
+}
+
+ReadOnlyKeys::ReadOnlyKeys(const std::vector<std::string>& paths)
+{
+    PSECURITY_DESCRIPTOR readOnly = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                              &readOnly, nullptr))
+        return;
+    for (const std::string& path : paths) {
+        HKEY key = OpenW(WidePath(path), READ_CONTROL | WRITE_DAC);
+        if (!key) continue;
+        DWORD size = 0;
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+        std::vector<BYTE> own(size);
+        if (size == 0 ||
+            RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, own.data(), &size) != ERROR_SUCCESS ||
+            RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly) != ERROR_SUCCESS) {
+            RegCloseKey(key);
+            continue;
+        }
+        saved_.push_back({key, own});
+    }
+    LocalFree(readOnly);
+}
+
+ReadOnlyKeys::~ReadOnlyKeys()
+{
+    for (auto& [key, own] : saved_) {
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, own.data());
+        RegCloseKey(key);
+    }
 }
 
 bool RegTestKeyExists(const std::string& path)

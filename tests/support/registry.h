@@ -54,6 +54,22 @@ private:
     Node saved_;
 };
 
+// The keys (those that exist) made read-only for everyone, as a standard user
+// meets HKEY_CLASSES_ROOT; their own access comes back when destroyed. Wine
+// checks a key's access only where it is opened, not on the parent a subkey
+// is created under: list every key the program opens.
+class ReadOnlyKeys {
+public:
+    explicit ReadOnlyKeys(const std::vector<std::string>& paths);
+    ~ReadOnlyKeys();
+    ReadOnlyKeys(const ReadOnlyKeys&) = delete;
+    ReadOnlyKeys& operator=(const ReadOnlyKeys&) = delete;
+
+private:
+    // Opened before the lock, so each can still set its access back.
+    std::vector<std::pair<HKEY, std::vector<BYTE>>> saved_;
+};
+
 struct RegValue {
     bool exists;
     DWORD type;

@@ -74,6 +74,7 @@ const JoinRow kJoinRows[] = {
     {"C:\\\x95\x5C\\x", "..", "C:\\\x95\x5C"},
     {"C:", "..", "C:"},  // no separator: no parent to name, left as it is
     {"abc", "..", "abc"},
+    {"\x83\x5C\\x", "..", "\x83\x5C\\"},  // ソ ends in 5C: no separator left, put back
     // Room: 259 characters when a separator is added, 260 when the folder has one.
     {k258, "xyz", k258 + "\\"},
     {"C:\\" + std::string(250, 'a'), "0123456789", "C:\\" + std::string(250, 'a') + "\\01234"},

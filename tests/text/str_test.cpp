@@ -61,7 +61,9 @@ const EqualRow kEqualRows[] = {
     {"/open", "/ope", false, false},
     {"", "", true, true},
     {"", "a", false, false},
-    {"\x83\x41", "\x83\x61", false, true},  // ア and ヂ: the trail bytes differ by ASCII case
+    {"\x83\x41", "\x83\x61", false, false},   // ア and ヂ: a trail byte never folds
+    {"\x83\x83z", "\x83\x83Z", false, true},  // ャ (trail 83), then a letter that folds
+    {"a\x83", "A\x83", false, true},          // a lead byte at the end
     {"\x83\x41", "\x84\x41", false, false},
     {"@", "`", false, false},  // neighbours of the letters do not fold
     {"[", "{", false, false},
