@@ -2,31 +2,37 @@
 
 #include <shellapi.h>
 
+#include "about/about_layout.h"
 #include "about/about_template.h"
-#include "app/mem.h"
-#include "text/path.h"
-#include "text/str.h"
+#include "about/free_resources.h"
+#include "about/tooltip.h"
+#include "about/version_info.h"
+#include "base/mem.h"
+#include "text/format.h"
 #include "ui/geometry.h"
 #include "ui/link_label.h"
+#include "ui/module_icon.h"
 
 const char PROP_ABOUTDIALOGDATA[] = "PROP_ABOUTDIALOGDATA";
 
 namespace {
+
+// "<name> ver. <version>" and "<name> について".
+const size_t ABOUT_LINE_SIZE = 260;
 
 // At most one About box per process: a second request brings it forward.
 HWND g_aboutBox = nullptr;
 
 AboutDialogData* DialogData(HWND dialog)
 {
-    return (AboutDialogData*)GetPropA(dialog, PROP_ABOUTDIALOGDATA);
+    return static_cast<AboutDialogData*>(GetPropA(dialog, PROP_ABOUTDIALOGDATA));
 }
 
 INT_PTR OnInitDialog(HWND dialog, AboutDialogData* data)
 {
     g_aboutBox = dialog;
-    SetPropA(dialog, PROP_ABOUTDIALOGDATA, (HANDLE)data);
-    SetWindowIcon(dialog, ICON_BIG, data->largeIcon);
-    SetWindowIcon(dialog, ICON_SMALL, data->smallIcon);
+    SetPropA(dialog, PROP_ABOUTDIALOGDATA, data);
+    SetModuleIcons(dialog, GetModuleHandleA(nullptr), &data->icons);
     // Before the auto-sizing: the widened box grows to the right of this.
     WndCenterOnCursor(dialog);
     AboutSetVersionTexts(dialog, GetModuleHandleA(nullptr));
@@ -36,7 +42,8 @@ INT_PTR OnInitDialog(HWND dialog, AboutDialogData* data)
     HWND link = GetDlgItem(dialog, IDC_ABOUT_LINK);
     SetWindowTextA(link, data->params->url);
     LinkLabelAttach(link);
-    SendMessageA(GetDlgItem(dialog, IDC_ABOUT_ICON), STM_SETICON, (WPARAM)data->largeIcon, 0);
+    SendMessageA(GetDlgItem(dialog, IDC_ABOUT_ICON), STM_SETICON,
+                 reinterpret_cast<WPARAM>(data->icons.large), 0);
     TooltipAddTool(CreateTooltipWindow(dialog, GetModuleHandleA(nullptr)), dialog, link);
     AboutAutoSize(dialog);
     return TRUE;
@@ -67,7 +74,7 @@ INT_PTR OnHitTest(HWND dialog, WPARAM wParam, LPARAM lParam)
 // to any other sender (the box included) could come straight back here.
 INT_PTR OnLinkNotify(HWND dialog, LPARAM lParam)
 {
-    const NMHDR* header = (const NMHDR*)lParam;
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header == nullptr || header->hwndFrom != GetDlgItem(dialog, IDC_ABOUT_LINK)) {
         return TRUE;
     }
@@ -93,15 +100,15 @@ bool AboutSetVersionTexts(HWND dialog, HMODULE module)
     if (block == nullptr) {
         return false;
     }
-    char name[PATH_BUFFER_SIZE];
-    char version[PATH_BUFFER_SIZE];
+    char name[VERSION_TEXT_SIZE];
+    char version[VERSION_TEXT_SIZE];
     QueryVersionString(name, block, translation[0], "ProductName");
     if (name[0] == '\0') {
         QueryVersionString(name, block, translation[0], "FileDescription");
     }
     QueryVersionString(version, block, translation[0], "ProductVersion");
     MemFree(block);
-    char text[PATH_BUFFER_SIZE - 1];
+    char text[ABOUT_LINE_SIZE];
     StrFormatBounded(sizeof text, text, "%s ver. %s", name, version);
     SetDlgItemTextA(dialog, IDC_ABOUT_PRODUCT, text);
     StrFormatBounded(sizeof text, text, "%s について", name);
@@ -113,7 +120,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lPara
 {
     switch (msg) {
         case WM_INITDIALOG:
-            return OnInitDialog(dialog, (AboutDialogData*)lParam);
+            return OnInitDialog(dialog, reinterpret_cast<AboutDialogData*>(lParam));
         case WM_COMMAND:
             return OnCommand(dialog, wParam);
         case WM_NCHITTEST:
@@ -145,26 +152,18 @@ INT_PTR RunAboutBox(HWND owner, const AboutBoxParams* params)
     if (dialogTemplate == nullptr) {
         return 0;
     }
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    AboutDialogData data;
-    data.largeIcon = GetModuleIcon(instance, 0);
-    data.smallIcon = GetModuleIcon(instance, 1);
+    AboutDialogData data = {};
     data.params = params;
-    const INT_PTR result = DialogBoxIndirectParamA(instance, (LPCDLGTEMPLATEA)dialogTemplate, owner,
-                                                   AboutDlgProc, (LPARAM)&data);
+    const INT_PTR result = DialogBoxIndirectParamA(
+        GetModuleHandleA(nullptr), static_cast<LPCDLGTEMPLATEA>(dialogTemplate), owner,
+        AboutDlgProc, reinterpret_cast<LPARAM>(&data));
     g_aboutBox = nullptr;
-    if (data.largeIcon != nullptr) {
-        DestroyIcon(data.largeIcon);
-    }
-    if (data.smallIcon != nullptr) {
-        DestroyIcon(data.smallIcon);
-    }
+    DestroyWindowIcons(&data.icons);
     MemFree(dialogTemplate);
     return result;
 }
 
-bool ShowAboutBox(HWND owner, const AboutBoxParams* params)
+void ShowAboutBox(HWND owner, const AboutBoxParams* params)
 {
     RunAboutBox(owner, params);
-    return true;
 }

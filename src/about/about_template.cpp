@@ -24,13 +24,19 @@ const DialogHeaderSpec ABOUT_TEMPLATE_HEADER = {
     ABOUT_STYLE, 0, ABOUT_ITEM_COUNT, 0, 0, 38, 56, 0, EMPTY, 0, FONT_FACE, 9};
 // clang-format on
 
-const DialogItemSpec ABOUT_TEMPLATE_ITEMS[ABOUT_ITEM_COUNT] = {
-    {DLG_CLASS_STATIC, (uintptr_t)EMPTY, ICON_STYLE, 0, 7, 7, 20, 21, IDC_ABOUT_ICON},
-    {DLG_CLASS_STATIC, (uintptr_t)EMPTY, STATIC_STYLE, 0, 30, 7, 1, 8, IDC_ABOUT_PRODUCT},
-    {DLG_CLASS_STATIC, (uintptr_t)EMPTY, STATIC_STYLE, 0, 30, 16, 1, 8, IDC_ABOUT_LINK},
-    {DLG_CLASS_STATIC, (uintptr_t)EMPTY, STATIC_STYLE, 0, 30, 25, 1, 8, IDC_ABOUT_RESOURCES},
-    {DLG_CLASS_BUTTON, (uintptr_t)OK_TEXT, OK_STYLE, 0, 45, 35, 45, 14, ID_OK},
+const DialogItemSpec ABOUT_TEMPLATE_ITEMS[] = {
+    {DLG_CLASS_STATIC, reinterpret_cast<uintptr_t>(EMPTY), ICON_STYLE, 0, 7, 7, 20, 21,
+     IDC_ABOUT_ICON},
+    {DLG_CLASS_STATIC, reinterpret_cast<uintptr_t>(EMPTY), STATIC_STYLE, 0, 30, 7, 1, 8,
+     IDC_ABOUT_PRODUCT},
+    {DLG_CLASS_STATIC, reinterpret_cast<uintptr_t>(EMPTY), STATIC_STYLE, 0, 30, 16, 1, 8,
+     IDC_ABOUT_LINK},
+    {DLG_CLASS_STATIC, reinterpret_cast<uintptr_t>(EMPTY), STATIC_STYLE, 0, 30, 25, 1, 8,
+     IDC_ABOUT_RESOURCES},
+    {DLG_CLASS_BUTTON, reinterpret_cast<uintptr_t>(OK_TEXT), OK_STYLE, 0, 45, 35, 45, 14, ID_OK},
 };
+static_assert(sizeof ABOUT_TEMPLATE_ITEMS / sizeof ABOUT_TEMPLATE_ITEMS[0] == ABOUT_ITEM_COUNT,
+              "the header's item count is the table's");
 
 void* BuildAboutTemplate()
 {

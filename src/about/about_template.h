@@ -14,7 +14,7 @@ enum {
 // Every static starts one unit wide with no text: the box widens them, and
 // itself, to the texts it fills in.
 extern const DialogHeaderSpec ABOUT_TEMPLATE_HEADER;
-extern const DialogItemSpec ABOUT_TEMPLATE_ITEMS[ABOUT_ITEM_COUNT];
+extern const DialogItemSpec ABOUT_TEMPLATE_ITEMS[];  // ABOUT_ITEM_COUNT rows
 
 // The template in a malloc block (free with MemFree), or null.
 void* BuildAboutTemplate();

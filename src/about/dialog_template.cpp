@@ -17,8 +17,8 @@ bool UnitsFit(size_t pos, size_t count, size_t size)
 void StoreWord(uint8_t* buffer, size_t pos, uint16_t value)
 {
     // Templates are little-endian whatever the host is.
-    buffer[2 * pos] = (uint8_t)(value & 0xFF);
-    buffer[2 * pos + 1] = (uint8_t)(value >> 8);
+    buffer[2 * pos] = static_cast<uint8_t>(value & 0xFF);
+    buffer[2 * pos + 1] = static_cast<uint8_t>(value >> 8);
 }
 
 size_t StringUnits(const char16_t* text)
@@ -47,12 +47,12 @@ size_t PutFixedPart(size_t pos, uint8_t* buffer, size_t size, const uint16_t (&w
 
 uint16_t LowWord(uint32_t value)
 {
-    return (uint16_t)(value & 0xFFFF);
+    return static_cast<uint16_t>(value & 0xFFFF);
 }
 
 uint16_t HighWord(uint32_t value)
 {
-    return (uint16_t)(value >> 16);
+    return static_cast<uint16_t>(value >> 16);
 }
 
 }  // namespace
@@ -88,7 +88,7 @@ size_t PutString(size_t pos, uint8_t* buffer, size_t size, const char16_t* text)
         return 0;
     }
     for (size_t i = 0; i <= length; ++i) {
-        StoreWord(buffer, pos + i, (uint16_t)text[i]);
+        StoreWord(buffer, pos + i, static_cast<uint16_t>(text[i]));
     }
     return length + 1;
 }
@@ -99,9 +99,9 @@ size_t PutNameOrOrdinal(size_t pos, uint8_t* buffer, size_t size, uintptr_t valu
         return PutWord(pos, buffer, size, 0);
     }
     if (value <= DLG_ORDINAL_MAX) {
-        return PutOrdinal(pos, buffer, size, (uint16_t)value);
+        return PutOrdinal(pos, buffer, size, static_cast<uint16_t>(value));
     }
-    return PutString(pos, buffer, size, (const char16_t*)value);
+    return PutString(pos, buffer, size, reinterpret_cast<const char16_t*>(value));
 }
 
 size_t PadToDword(size_t pos, uint8_t* buffer, size_t size)
@@ -115,9 +115,15 @@ size_t PadToDword(size_t pos, uint8_t* buffer, size_t size)
 size_t PutDialogHeader(size_t pos, uint8_t* buffer, size_t size, const DialogHeaderSpec* header)
 {
     const uint16_t words[FIXED_UNITS] = {
-        LowWord(header->style),    HighWord(header->style), LowWord(header->exStyle),
-        HighWord(header->exStyle), header->itemCount,       (uint16_t)header->x,
-        (uint16_t)header->y,       (uint16_t)header->cx,    (uint16_t)header->cy,
+        LowWord(header->style),
+        HighWord(header->style),
+        LowWord(header->exStyle),
+        HighWord(header->exStyle),
+        header->itemCount,
+        static_cast<uint16_t>(header->x),
+        static_cast<uint16_t>(header->y),
+        static_cast<uint16_t>(header->cx),
+        static_cast<uint16_t>(header->cy),
     };
     return PutFixedPart(pos, buffer, size, words);
 }
@@ -126,17 +132,23 @@ size_t PutDialogItem(size_t pos, uint8_t* buffer, size_t size, const DialogItemS
 {
     const uint32_t style = item->style | DLG_WS_CHILD;
     const uint16_t words[FIXED_UNITS] = {
-        LowWord(style),          HighWord(style),    LowWord(item->exStyle),
-        HighWord(item->exStyle), (uint16_t)item->x,  (uint16_t)item->y,
-        (uint16_t)item->cx,      (uint16_t)item->cy, item->id,
+        LowWord(style),
+        HighWord(style),
+        LowWord(item->exStyle),
+        HighWord(item->exStyle),
+        static_cast<uint16_t>(item->x),
+        static_cast<uint16_t>(item->y),
+        static_cast<uint16_t>(item->cx),
+        static_cast<uint16_t>(item->cy),
+        item->id,
     };
     size_t n = pos;
     n += PutFixedPart(n, buffer, size, words);
     // Unlike the header's, an item's class is never the single zero unit.
     if (item->windowClass > DLG_ORDINAL_MAX) {
-        n += PutString(n, buffer, size, (const char16_t*)item->windowClass);
+        n += PutString(n, buffer, size, reinterpret_cast<const char16_t*>(item->windowClass));
     } else {
-        n += PutOrdinal(n, buffer, size, (uint16_t)item->windowClass);
+        n += PutOrdinal(n, buffer, size, static_cast<uint16_t>(item->windowClass));
     }
     n += PutNameOrOrdinal(n, buffer, size, item->text);
     n += PutWord(n, buffer, size, 0);  // no creation data
@@ -166,7 +178,7 @@ size_t WriteDialogTemplate(const DialogHeaderSpec* header, const DialogItemSpec*
 void* BuildDialogTemplate(const DialogHeaderSpec* header, const DialogItemSpec* items)
 {
     const size_t size = WriteDialogTemplate(header, items, nullptr, 0);
-    uint8_t* block = (uint8_t*)malloc(size);
+    uint8_t* block = static_cast<uint8_t*>(malloc(size));
     if (block == nullptr) {
         return nullptr;
     }

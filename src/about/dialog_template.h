@@ -16,9 +16,6 @@ const uint32_t DLG_WS_CHILD = 0x40000000;
 const uintptr_t DLG_CLASS_BUTTON = 0x0080;
 const uintptr_t DLG_CLASS_EDIT = 0x0081;
 const uintptr_t DLG_CLASS_STATIC = 0x0082;
-const uintptr_t DLG_CLASS_LISTBOX = 0x0083;
-const uintptr_t DLG_CLASS_SCROLLBAR = 0x0084;
-const uintptr_t DLG_CLASS_COMBOBOX = 0x0085;
 
 struct DialogHeaderSpec {
     uint32_t style;  // copied unchanged; DS_SETFONT is the caller's job

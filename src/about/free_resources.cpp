@@ -1,9 +1,7 @@
-#include <windows.h>
+#include "about/free_resources.h"
 
-#include "about/about_box.h"
-#include "app/system_library.h"
-#include "text/path.h"
-#include "text/str.h"
+#include "base/system_library.h"
+#include "text/format.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include <windows.h>
+#include "about/tooltip.h"
+
 #include <commctrl.h>
 
-#include "about/about_box.h"
-#include "text/str.h"
+#include "base/mem.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ bool TooltipAddTool(HWND tooltip, HWND owner, HWND tool)
     info.cbSize = TTTOOLINFOA_V1_SIZE;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = owner;
-    info.uId = (UINT_PTR)tool;
-    info.lpszText = (LPSTR)TOOLTIP_TEXT;
-    return SendMessageA(tooltip, TTM_ADDTOOLA, 0, (LPARAM)&info) != 0;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<LPSTR>(TOOLTIP_TEXT);
+    return SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }

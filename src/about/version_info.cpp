@@ -1,9 +1,11 @@
-#include <stdlib.h>
-#include <windows.h>
+#include "about/version_info.h"
 
-#include "about/about_box.h"
-#include "app/mem.h"
-#include "app/system_library.h"
+#include <stdlib.h>
+
+#include "base/mem.h"
+#include "base/module_path.h"
+#include "base/system_library.h"
+#include "text/format.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -14,6 +16,9 @@ namespace {
 typedef DWORD(WINAPI* VersionSizeProc)(LPCSTR, LPDWORD);
 typedef BOOL(WINAPI* VersionInfoProc)(LPCSTR, DWORD, DWORD, LPVOID);
 typedef BOOL(WINAPI* VersionQueryProc)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+
+// "\StringFileInfo\<language><code page>\<name>".
+const size_t VERSION_QUERY_SIZE = 260;
 
 struct VersionApi {
     VersionSizeProc size;
@@ -41,7 +46,7 @@ const VersionApi* GetVersionApi()
 void* LoadVersionBlock(HMODULE module, DWORD** translation)
 {
     char path[PATH_BUFFER_SIZE];
-    if (GetModuleFileNameA(module, path, PATH_BUFFER_SIZE) == 0) {
+    if (!GetModulePath(module, path)) {
         return nullptr;
     }
     const VersionApi* api = GetVersionApi();
@@ -60,7 +65,8 @@ void* LoadVersionBlock(HMODULE module, DWORD** translation)
     UINT length = 0;
     // A translation shorter than one language and code page pair is none.
     if (api->info(path, 0, size, block) &&
-        api->query(block, "\\VarFileInfo\\Translation", (void**)translation, &length) &&
+        api->query(block, "\\VarFileInfo\\Translation", reinterpret_cast<void**>(translation),
+                   &length) &&
         length >= sizeof(DWORD)) {
         return block;
     }
@@ -70,17 +76,17 @@ void* LoadVersionBlock(HMODULE module, DWORD** translation)
 
 bool QueryVersionString(char* out, const void* block, DWORD translation, const char* name)
 {
-    char query[PATH_BUFFER_SIZE - 1];
-    const char* value = nullptr;
+    char query[VERSION_QUERY_SIZE];
+    void* value = nullptr;
     UINT length = 0;
     const VersionApi* api = GetVersionApi();
     if (api == nullptr ||
         StrFormatBounded(sizeof query, query, "\\StringFileInfo\\%04x%04x\\%s", LOWORD(translation),
                          HIWORD(translation), name) < 0 ||
-        !api->query(block, query, (void**)&value, &length) || value == nullptr) {
+        !api->query(block, query, &value, &length) || value == nullptr) {
         out[0] = '\0';
         return false;
     }
-    StrCopyBounded(PATH_BUFFER_SIZE, out, value);
+    StrCopyBounded(VERSION_TEXT_SIZE, out, static_cast<const char*>(value));
     return true;
 }

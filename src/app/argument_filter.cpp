@@ -4,15 +4,18 @@
 #include <stdlib.h>
 
 #include "app/cmdline_split.h"
-#include "app/mem.h"
-#include "app/trace.h"
+#include "base/mem.h"
+#include "base/trace.h"
 
 namespace {
 
 bool IsAscii(const char* s)
 {
-    for (; *s; ++s)
-        if (static_cast<unsigned char>(*s) >= 0x80) return false;
+    for (; *s; ++s) {
+        if (static_cast<unsigned char>(*s) >= 0x80) {
+            return false;
+        }
+    }
     return true;
 }
 
@@ -34,10 +37,14 @@ char** ExactArguments(int* count)
 {
     const UINT codePage = GetACP();
     wchar_t** wide = SplitCommandLineW(GetCommandLineW(), count);
-    if (!wide) return nullptr;
+    if (!wide) {
+        return nullptr;
+    }
     // Each argument: its exact form, or the "" that replaces it.
     size_t size = (static_cast<size_t>(*count) + 1) * sizeof(char*);
-    for (int i = 0; i < *count; ++i) size += ExactForm(wide[i], nullptr, 0, codePage) + 1;
+    for (int i = 0; i < *count; ++i) {
+        size += ExactForm(wide[i], nullptr, 0, codePage) + 1;
+    }
     char** argv = static_cast<char**>(malloc(size));
     if (argv) {
         char* area = reinterpret_cast<char*>(argv + *count + 1);
@@ -50,9 +57,10 @@ char** ExactArguments(int* count)
                 continue;
             }
             *area++ = '\0';
-            if (i > 0)
+            if (i > 0) {
                 GetTraceSink()("argv[%2d] ignored: not exactly this path in code page %u\r\n", i,
                                codePage);
+            }
         }
         argv[*count] = nullptr;
     }

@@ -1,11 +1,12 @@
+#include "app/arguments.h"
+
 #include <windows.h>
 #include <shlobj.h>
 #include <stdlib.h>
 #include <string.h>
 
-#include "app/file_tests.h"
-#include "app/mem.h"
-#include "app/run.h"
+#include "base/file_attributes.h"
+#include "base/mem.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -28,7 +29,9 @@ struct FolderParse {
 
 void ForgetFolder(FolderParse* parse)
 {
-    if (parse->folder) parse->folder->Release();
+    if (parse->folder) {
+        parse->folder->Release();
+    }
     CoTaskMemFree(parse->idList);
     MemZero(parse, sizeof *parse);
 }
@@ -45,29 +48,38 @@ void BindFolder(FolderParse* parse)
 {
     parse->tried = true;
     IShellFolder* desktop = nullptr;
-    if (FAILED(SHGetDesktopFolder(&desktop))) return;
-    if (ParseIn(desktop, parse->path, &parse->idList))
+    if (FAILED(SHGetDesktopFolder(&desktop))) {
+        return;
+    }
+    if (ParseIn(desktop, parse->path, &parse->idList)) {
         desktop->BindToObject(parse->idList, nullptr, IID_IShellFolder,
                               reinterpret_cast<void**>(&parse->folder));
+    }
     desktop->Release();
 }
 
 bool ResolveInFolder(const FolderParse* parse, char* out, const char* name)
 {
     LPITEMIDLIST child = nullptr;
-    if (!ParseIn(parse->folder, name, &child)) return false;
+    if (!ParseIn(parse->folder, name, &child)) {
+        return false;
+    }
     LPITEMIDLIST full = ILCombine(parse->idList, child);
     const bool ok = full && SHGetPathFromIDListA(full, out);
     CoTaskMemFree(full);
     CoTaskMemFree(child);
-    if (!ok) out[0] = '\0';
+    if (!ok) {
+        out[0] = '\0';
+    }
     return ok;
 }
 
 bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
 {
     char folder[PATH_BUFFER_SIZE];
-    if (strlen(path) >= sizeof folder) return ShellResolvePath(out, path);
+    if (strlen(path) >= sizeof folder) {
+        return ShellResolvePath(out, path);
+    }
     StrCopyBounded(sizeof folder, folder, path);
     const char* name = PathStripLast(folder);
     // A folder without a parent ("", "C:") is left to the desktop's own reading.
@@ -75,32 +87,43 @@ bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
         PathFindName(folder) != folder && *name && !StrEqual(name, ".") && !StrEqual(name, "..");
     if (!plainName || !StrEqual(folder, parse->path)) {
         ForgetFolder(parse);
-        if (plainName) StrCopyBounded(sizeof parse->path, parse->path, folder);
+        if (plainName) {
+            StrCopyBounded(sizeof parse->path, parse->path, folder);
+        }
         return ShellResolvePath(out, path);
     }
-    if (!parse->tried) BindFolder(parse);
+    if (!parse->tried) {
+        BindFolder(parse);
+    }
     return (parse->folder && ResolveInFolder(parse, out, name)) || ShellResolvePath(out, path);
 }
 
 }  // namespace
 
-bool FreeArgumentList(char** list, int count)
+void FreeArgumentList(char** list, int count)
 {
-    for (int i = 0; i < count; ++i) MemFree(list[i]);
+    for (int i = 0; i < count; ++i) {
+        MemFree(list[i]);
+    }
     MemFree(list);
-    return true;
 }
 
 char** ResolveArguments(int candidates, char** argv, int* resolved)
 {
     char** list = static_cast<char**>(malloc((candidates + 1) * sizeof(char*)));
-    if (!list) return nullptr;
+    if (!list) {
+        return nullptr;
+    }
     *resolved = 0;
     FolderParse parse = {};
     for (int i = 0; i < candidates; ++i) {
         char path[PATH_BUFFER_SIZE];
-        if (!PathExists(argv[i])) continue;
-        if (!ResolveCandidate(&parse, path, argv[i])) continue;
+        if (!PathExists(argv[i])) {
+            continue;
+        }
+        if (!ResolveCandidate(&parse, path, argv[i])) {
+            continue;
+        }
         char* copy = static_cast<char*>(malloc(strlen(path) + 1));
         if (!copy) {
             ForgetFolder(&parse);
@@ -119,27 +142,23 @@ bool ShellResolvePath(char* out, const char* path)
 {
     out[0] = '\0';
     IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator))) return false;
+    if (FAILED(SHGetMalloc(&allocator))) {
+        return false;
+    }
     IShellFolder* desktop = nullptr;
     if (FAILED(SHGetDesktopFolder(&desktop))) {
         allocator->Release();
-        out[0] = '\0';
         return false;
     }
-    WCHAR wide[MAX_PATH];
-    ULONG eaten = 0;
     LPITEMIDLIST idList = nullptr;
-    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) ||
-        FAILED(desktop->ParseDisplayName(nullptr, nullptr, wide, &eaten, &idList, nullptr))) {
-        desktop->Release();
-        allocator->Release();
-        out[0] = '\0';
-        return false;
+    const bool ok = ParseIn(desktop, path, &idList) && SHGetPathFromIDListA(idList, out) != FALSE;
+    if (idList != nullptr) {
+        allocator->Free(idList);
     }
-    const bool ok = SHGetPathFromIDListA(idList, out) != FALSE;
-    allocator->Free(idList);
     desktop->Release();
     allocator->Release();
-    if (!ok) out[0] = '\0';
+    if (!ok) {
+        out[0] = '\0';
+    }
     return ok;
 }

@@ -17,21 +17,25 @@ static unsigned Unit(wchar_t c)
 template <typename C>
 static bool IsBlank(C c)
 {
-    return c == C(' ') || c == C('\t');
+    return c == static_cast<C>(' ') || c == static_cast<C>('\t');
 }
 
 // The counting pass only advances the position.
 template <typename C>
 static void Put(SplitPass<C>* pass, C c)
 {
-    if (pass->area) pass->area[pass->used] = c;
+    if (pass->area) {
+        pass->area[pass->used] = c;
+    }
     ++pass->used;
 }
 
 template <typename C>
 static void SetEntry(SplitPass<C>* pass, int index, C* entry)
 {
-    if (pass->argv) pass->argv[index] = entry;
+    if (pass->argv) {
+        pass->argv[index] = entry;
+    }
 }
 
 template <typename C>
@@ -44,50 +48,66 @@ static C* AreaEnd(SplitPass<C>* pass)
 template <typename C>
 static const C* CopyOneChar(SplitPass<C>* pass, const C* text)
 {
-    if (pass->isLead && pass->isLead(Unit(*text)) && text[1] != C(0)) Put(pass, *text++);
+    if (pass->isLead && pass->isLead(Unit(*text)) && text[1] != static_cast<C>(0)) {
+        Put(pass, *text++);
+    }
     Put(pass, *text++);
     return text;
 }
 
+// Each reads one argument at text, writes it and its NUL at the current end
+// of the string area, and returns where it stopped in the text.
 template <typename C>
-const C* ReadFirstArgument(SplitPass<C>* pass, const C* text)
+static const C* ReadFirstArgument(SplitPass<C>* pass, const C* text)
 {
-    if (*text == C('"')) {
+    if (*text == static_cast<C>('"')) {
         ++text;
-        while (*text != C(0) && *text != C('"')) Put(pass, *text++);
-        if (*text == C('"')) ++text;
+        while (*text != static_cast<C>(0) && *text != static_cast<C>('"')) {
+            Put(pass, *text++);
+        }
+        if (*text == static_cast<C>('"')) {
+            ++text;
+        }
     } else {
-        while (*text != C(0) && !IsBlank(*text)) Put(pass, *text++);
+        while (*text != static_cast<C>(0) && !IsBlank(*text)) {
+            Put(pass, *text++);
+        }
     }
-    Put(pass, C(0));
+    Put(pass, static_cast<C>(0));
     return text;
 }
 
 template <typename C>
-const C* ReadArgument(SplitPass<C>* pass, const C* text)
+static const C* ReadArgument(SplitPass<C>* pass, const C* text)
 {
     bool quoted = false;
     for (;;) {
         size_t backslashes = 0;
-        while (*text == C('\\')) {
+        while (*text == static_cast<C>('\\')) {
             ++backslashes;
             ++text;
         }
-        if (*text == C('"')) {
-            for (size_t i = 0; i < backslashes / 2; ++i) Put(pass, C('\\'));
+        if (*text == static_cast<C>('"')) {
+            for (size_t i = 0; i < backslashes / 2; ++i) {
+                Put(pass, static_cast<C>('\\'));
+            }
             if (backslashes % 2) {
                 Put(pass, *text++);
                 continue;
             }
             ++text;
             // A doubled quote inside quotes is one quote and ends the stretch.
-            if (quoted && *text == C('"')) Put(pass, *text++);
+            if (quoted && *text == static_cast<C>('"')) {
+                Put(pass, *text++);
+            }
             quoted = !quoted;
             continue;
         }
-        for (size_t i = 0; i < backslashes; ++i) Put(pass, C('\\'));
-        if (*text == C(0) || (!quoted && IsBlank(*text))) {
-            Put(pass, C(0));
+        for (size_t i = 0; i < backslashes; ++i) {
+            Put(pass, static_cast<C>('\\'));
+        }
+        if (*text == static_cast<C>(0) || (!quoted && IsBlank(*text))) {
+            Put(pass, static_cast<C>(0));
             return text;
         }
         text = CopyOneChar(pass, text);
@@ -97,7 +117,9 @@ const C* ReadArgument(SplitPass<C>* pass, const C* text)
 template <typename C>
 static const C* SkipBlanks(const C* text)
 {
-    while (IsBlank(*text)) ++text;
+    while (IsBlank(*text)) {
+        ++text;
+    }
     return text;
 }
 
@@ -109,7 +131,7 @@ int SplitRunPass(SplitPass<C>* pass, const C* text, size_t* size)
     text = ReadFirstArgument(pass, text);
     int count = 1;
     text = SkipBlanks(text);
-    while (*text != C(0)) {
+    while (*text != static_cast<C>(0)) {
         SetEntry(pass, count, AreaEnd(pass));
         text = ReadArgument(pass, text);
         ++count;
@@ -126,9 +148,13 @@ C** SplitCommandLineWith(const C* text, int* count, SplitLeadTest isLead)
     SplitPass<C> pass = {isLead, nullptr, nullptr, 0};
     size_t size = 0;
     *count = SplitRunPass(&pass, text, &size);
-    if (size == 0) return nullptr;
+    if (size == 0) {
+        return nullptr;
+    }
     C** block = static_cast<C**>(malloc(size));
-    if (!block) return nullptr;
+    if (!block) {
+        return nullptr;
+    }
     pass.argv = block;
     pass.area = reinterpret_cast<C*>(block + *count + 1);
     *count = SplitRunPass(&pass, text, &size);
@@ -145,11 +171,7 @@ wchar_t** SplitCommandLineW(const wchar_t* text, int* count)
     return SplitCommandLineWith(text, count, nullptr);
 }
 
-template const char* ReadFirstArgument(SplitPass<char>*, const char*);
-template const char* ReadArgument(SplitPass<char>*, const char*);
 template int SplitRunPass(SplitPass<char>*, const char*, size_t*);
 template char** SplitCommandLineWith(const char*, int*, SplitLeadTest);
-template const wchar_t* ReadFirstArgument(SplitPass<wchar_t>*, const wchar_t*);
-template const wchar_t* ReadArgument(SplitPass<wchar_t>*, const wchar_t*);
 template int SplitRunPass(SplitPass<wchar_t>*, const wchar_t*, size_t*);
 template wchar_t** SplitCommandLineWith(const wchar_t*, int*, SplitLeadTest);

@@ -22,18 +22,12 @@ struct SplitPass {
     size_t used;  // units written (or counted) into the string area so far
 };
 
-// Each reads one argument at text, writes it and its NUL at the current end
-// of the string area, and returns where it stopped in the text.
-template <typename C>
-const C* ReadFirstArgument(SplitPass<C>* pass, const C* text);
-template <typename C>
-const C* ReadArgument(SplitPass<C>* pass, const C* text);
-
 // The whole parse. Returns the count; *size receives the block size in bytes.
 template <typename C>
 int SplitRunPass(SplitPass<C>* pass, const C* text, size_t* size);
 
 // Both passes and the one allocation. NULL when the allocation failed.
+// Both templates are instantiated for char and wchar_t only.
 template <typename C>
 C** SplitCommandLineWith(const C* text, int* count, SplitLeadTest isLead);
 

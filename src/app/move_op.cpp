@@ -1,12 +1,19 @@
 #include "app/move_op.h"
 
+#include <windows.h>
 #include <shellapi.h>
+#include <string.h>
 
-#include "app/file_tests.h"
+#include "base/file_attributes.h"
+#include "base/mem.h"
 #include "text/path.h"
 #include "text/str.h"
+#include "ui/message_box.h"
 
 namespace {
+
+// One path and two NULs: the list form the shell's file operation takes.
+const size_t PATH_LIST_SIZE = PATH_BUFFER_SIZE + 1;
 
 const char kOverwriteError[] = "上書きエラー - [nobo]";
 const char kOverwriteQuestion[] = "上書き確認 - [nobo]";
@@ -33,9 +40,15 @@ bool ShellFileOperation(UINT function, const char* from, const char* to, FILEOP_
     return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
-void MakePathList(char* list, const char* path)
+void MakePathList(char (&list)[PATH_LIST_SIZE], const char* path)
 {
-    StrFormatBounded(PATH_LIST_SIZE, list, "%s%c%c", path, 0, 0);
+    size_t length = strlen(path);
+    if (length > PATH_LIST_SIZE - 2) {
+        length = PATH_LIST_SIZE - 2;
+    }
+    memcpy(list, path, length);
+    list[length] = '\0';
+    list[length + 1] = '\0';
 }
 
 // Both before and after a move, the result is read from the file system.
@@ -60,35 +73,28 @@ bool ShellMoveInto(const char* item, const char* destination)
     MakePathList(from, item);
     MakePathList(to, folder);
 
-    if (!ShellFileOperation(FO_MOVE, from, to, FOF_ALLOWUNDO)) return false;
+    if (!ShellFileOperation(FO_MOVE, from, to, FOF_ALLOWUNDO)) {
+        return false;
+    }
     return MovedAway(item, destination);
+}
+
+// Sends the items of a double-null list to the Recycle Bin, no questions.
+// Where the bin cannot take the file (a network share, a file too large for
+// it), the shell would delete it outright: it must warn instead.
+void SendToRecycleBin(const char* list)
+{
+    ShellFileOperation(FO_DELETE, list, nullptr,
+                       FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_WANTNUKEWARNING);
 }
 
 }  // namespace
 
-int ShowMessageF(HWND owner, UINT type, const char* caption, const char* format, ...)
-{
-    char text[1024];
-    va_list args;
-    va_start(args, format);
-    StrFormatBoundedV(sizeof text, text, format, args);
-    va_end(args);
-    text[sizeof text - 1] = '\0';
-    return MessageBoxA(owner, text, caption, type);
-}
-
-bool SendToRecycleBin(const char* list)
-{
-    // Where the bin cannot take the file (a network share, a file too large
-    // for it), the shell would delete it outright: it must warn instead.
-    ShellFileOperation(FO_DELETE, list, nullptr,
-                       FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_WANTNUKEWARNING);
-    return true;
-}
-
 bool ResolveMoveConflict(const char* item, const char* destination)
 {
-    if (!PathExists(destination)) return true;
+    if (!PathExists(destination)) {
+        return true;
+    }
     if (PathIsFolder(destination) && PathIsFile(item)) {
         ShowMessageF(nullptr, MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
         return false;
@@ -97,12 +103,15 @@ bool ResolveMoveConflict(const char* item, const char* destination)
         ShowMessageF(nullptr, MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
         return false;
     }
-    if (PathIsFolder(destination) && PathIsFolder(item))
+    if (PathIsFolder(destination) && PathIsFolder(item)) {
         return ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFolderExists, destination) ==
                IDYES;
+    }
     if (PathIsFile(destination) && PathIsFile(item)) {
-        if (ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFileExists, destination) != IDYES)
+        if (ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFileExists, destination) !=
+            IDYES) {
             return false;
+        }
         char list[PATH_LIST_SIZE];
         MakePathList(list, destination);
         SendToRecycleBin(list);
@@ -115,7 +124,11 @@ bool ResolveMoveConflict(const char* item, const char* destination)
 
 bool MoveItem(const char* item, const char* destination)
 {
-    if (PathExists(destination)) return ShellMoveInto(item, destination);
-    if (!MoveFileA(item, destination)) return false;
+    if (PathExists(destination)) {
+        return ShellMoveInto(item, destination);
+    }
+    if (!MoveFileA(item, destination)) {
+        return false;
+    }
     return MovedAway(item, destination);
 }

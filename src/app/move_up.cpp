@@ -1,9 +1,10 @@
+#include "app/move_up.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/file_tests.h"
 #include "app/move_op.h"
-#include "app/run.h"
+#include "base/file_attributes.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -14,13 +15,23 @@ void MoveUp(const char* item, unsigned flags)
     char destination[PATH_BUFFER_SIZE];
     StrCopyBounded(PATH_BUFFER_SIZE, folder, item);
     PathStripLast(folder);
-    if (!PathIsFolder(folder)) return;
+    if (!PathIsFolder(folder)) {
+        return;
+    }
     PathStripLast(folder);
-    if (!PathIsFolder(folder)) return;
+    if (!PathIsFolder(folder)) {
+        return;
+    }
     PathJoin(destination, folder, PathFindName(item));
-    if (StrEqualNoCase(item, destination)) return;
-    if (!ResolveMoveConflict(item, destination)) return;
-    if (!MoveItem(item, destination)) return;
+    if (StrEqualNoCase(item, destination)) {
+        return;
+    }
+    if (!ResolveMoveConflict(item, destination)) {
+        return;
+    }
+    if (!MoveItem(item, destination)) {
+        return;
+    }
     if (flags & OPTF_OPEN) {
         PathDriveToRoot(folder);
         ShellExecuteA(nullptr, "open", folder, nullptr, nullptr, SW_SHOWNORMAL);

@@ -1,5 +1,7 @@
 #include "app/run.h"
 
+#include "app/arguments.h"
+#include "app/move_up.h"
 #include "assoc/assoc_dialog.h"
 #include "text/str.h"
 
@@ -26,9 +28,13 @@ int ChooseRunMode(int count)
 unsigned ParseOptions(int count, char** argv)
 {
     unsigned flags = 0;
-    for (int i = 1; i < count; ++i)
-        for (const OptionRow& row : kOptions)
-            if (StrEqualNoCase(argv[i], row.text)) flags |= row.flag;
+    for (int i = 1; i < count; ++i) {
+        for (const OptionRow& row : kOptions) {
+            if (StrEqualNoCase(argv[i], row.text)) {
+                flags |= row.flag;
+            }
+        }
+    }
     return flags;
 }
 
@@ -41,8 +47,12 @@ int RunMain(int count, char** argv)
     const unsigned flags = ParseOptions(count, argv);
     int resolved = 0;
     char** items = ResolveArguments(count - 1, argv + 1, &resolved);
-    if (!items) return 0;
-    for (int i = 0; i < resolved; ++i) MoveUp(items[i], flags);
+    if (!items) {
+        return 0;
+    }
+    for (int i = 0; i < resolved; ++i) {
+        MoveUp(items[i], flags);
+    }
     FreeArgumentList(items, resolved);
     return 0;
 }

@@ -3,10 +3,10 @@
 
 #include "app/argument_filter.h"
 #include "app/cmdline_split.h"
-#include "app/mem.h"
 #include "app/run.h"
-#include "app/system_library.h"
-#include "app/trace.h"
+#include "base/mem.h"
+#include "base/system_library.h"
+#include "base/trace.h"
 
 // The program splits its own command line: Explorer passes paths that a C
 // runtime's argument rules were never made for. The trace shows the ANSI
@@ -15,11 +15,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     int count = 0;
     char** argv = SplitCommandLine(GetCommandLineA(), &count);
-    if (!argv) return 1;
-    for (int i = 0; i < count; ++i) GetTraceSink()("argv[%2d]=%s\r\n", i, argv[i]);
+    if (!argv) {
+        return 1;
+    }
+    for (int i = 0; i < count; ++i) {
+        GetTraceSink()("argv[%2d]=%s\r\n", i, argv[i]);
+    }
     MemFree(argv);
     argv = ExactArguments(&count);
-    if (!argv) return 1;
+    if (!argv) {
+        return 1;
+    }
     InitCommonControlsFromSystem();
     CoInitialize(nullptr);
     const int result = RunMain(count, argv);

@@ -1,29 +1,46 @@
 #include "assoc/assoc_dialog.h"
 
+#include <windows.h>
 #include <shellapi.h>
 #include <stddef.h>
 
 #include "about/about_box.h"
-#include "app/move_op.h"
 #include "assoc/assoc_layout.h"
 #include "assoc/assoc_tables.h"
+#include "assoc/settings_diff.h"
 #include "assoc/settings_io.h"
+#include "base/mem.h"
+#include "base/module_path.h"
 #include "resource.h"
 #include "text/path.h"
 #include "text/str.h"
 #include "ui/geometry.h"
+#include "ui/message_box.h"
+#include "ui/module_icon.h"
 
 namespace {
 
-// The window icons must outlive the dialog window that shows them.
-HICON g_dialogIcons[2];
+// Everything one open dialog keeps: lives in ShowAssociationDialog for the
+// whole modal loop, reachable from the dialog through PROP_ASSOCDIALOGDATA.
+struct AssocDialogData {
+    WindowIcons icons;  // owned: destroyed once the dialog has ended
+    AssocDialogState state;
+};
+
+const char PROP_ASSOCDIALOGDATA[] = "PROP_ASSOCDIALOGDATA";
+
+AssocDialogData* DialogData(HWND hDlg)
+{
+    return static_cast<AssocDialogData*>(GetPropA(hDlg, PROP_ASSOCDIALOGDATA));
+}
 
 const char kAssocError[] = "関連づけエラー - [nobo]";
 const char kAssocNotChanged[] =
     "以下の関連づけを変更できませんでした。\n\n%s%s\n"
     "管理者として nobo を起動し直しますか？";
-// Each kind as the message names it, in AssociationKindTable's order.
-const char* const kKindNames[ASSOC_KIND_COUNT] = {"* ファイル\n", "ディレクトリ\n"};
+// Each kind as the message names it, at its index.
+const char* const kKindNames[] = {"* ファイル\n", "ディレクトリ\n"};
+static_assert(sizeof kKindNames / sizeof kKindNames[0] == ASSOC_KIND_COUNT, "one name per kind");
 
 // A kind's three edits and where their texts live in its block.
 struct KindTextField {
@@ -38,32 +55,19 @@ const KindTextField kTextFields[] = {
     {ASSOC_SLOT_COMMAND, offsetof(AssociationKindBlock, commandLine), ASSOC_COMMAND_LINE_SIZE},
 };
 
-char* FieldText(AssociationKindBlock* block, const KindTextField& field)
-{
-    return (char*)block + field.offset;
-}
-
 const char* FieldText(const AssociationKindBlock* block, const KindTextField& field)
 {
-    return (const char*)block + field.offset;
-}
-
-AssociationKindBlock* KindBlock(AssociationSettings* settings, const AssocControlRow& row)
-{
-    return &settings->kinds[row.kind - ASSOC_KIND_FILE];
-}
-
-const AssociationKindBlock* KindBlock(const AssociationSettings* settings,
-                                      const AssocControlRow& row)
-{
-    return &settings->kinds[row.kind - ASSOC_KIND_FILE];
+    return reinterpret_cast<const char*>(block) + field.offset;
 }
 
 int FindMenuItemPos(HMENU menu, UINT id)
 {
     const int count = GetMenuItemCount(menu);
-    for (int pos = 0; pos < count; ++pos)
-        if (GetMenuItemID(menu, pos) == id) return pos;
+    for (int pos = 0; pos < count; ++pos) {
+        if (GetMenuItemID(menu, pos) == id) {
+            return pos;
+        }
+    }
     return -1;
 }
 
@@ -72,7 +76,9 @@ void AssocAddSystemMenuItems(HWND hDlg)
 {
     HMENU menu = GetSystemMenu(hDlg, FALSE);
     const int pos = FindMenuItemPos(menu, SC_MAXIMIZE);
-    if (pos < 0) return;
+    if (pos < 0) {
+        return;
+    }
     // Last one first: each lands directly after the maximize item.
     InsertMenuA(menu, pos + 1, MF_STRING | MF_BYPOSITION, IDM_ABOUT, "About(&A)");
     InsertMenuA(menu, pos + 1, MF_STRING | MF_BYPOSITION, IDM_RESET_SETTINGS,
@@ -82,18 +88,13 @@ void AssocAddSystemMenuItems(HWND hDlg)
 
 // The checkbox and the details button stay enabled: an unchecked kind's
 // details can still be looked at, greyed.
-void AssocEnableKindControls(HWND hDlg, int kind, bool enable)
+void AssocEnableKindControls(HWND hDlg, const AssocControlRow& row, bool enable)
 {
-    const AssocControlRow* row = AssocFindRowByKind(kind);
-    if (!row) return;
-    for (int slot = ASSOC_FIRST_DETAIL_SLOT; slot < ASSOC_SLOT_COUNT; ++slot)
-        if (IsLiveDlgItem(hDlg, row->ids[slot])) DlgItemEnable(hDlg, row->ids[slot], enable);
-}
-
-void AssocApplyExpandedMask(HWND hDlg, uint32_t mask)
-{
-    for (const AssocControlRow& row : AssocControlTable)
-        AssocSetKindExpanded(hDlg, row.kind, (mask & row.flag) != 0);
+    for (int slot = ASSOC_FIRST_DETAIL_SLOT; slot < ASSOC_SLOT_COUNT; ++slot) {
+        if (IsLiveDlgItem(hDlg, row.ids[slot])) {
+            DlgItemEnable(hDlg, row.ids[slot], enable);
+        }
+    }
 }
 
 void AssocFillControls(HWND hDlg, const AssociationSettings* settings)
@@ -102,36 +103,39 @@ void AssocFillControls(HWND hDlg, const AssociationSettings* settings)
         const bool on = (settings->enabledMask & row.flag) != 0;
         const int checkbox = row.ids[ASSOC_SLOT_ENABLE];
         if (IsLiveDlgItem(hDlg, checkbox)) {
-            AssocEnableKindControls(hDlg, row.kind, on);
+            AssocEnableKindControls(hDlg, row, on);
             CheckDlgButton(hDlg, checkbox, on ? BST_CHECKED : BST_UNCHECKED);
         } else {
-            AssocEnableKindControls(hDlg, row.kind, false);
+            AssocEnableKindControls(hDlg, row, false);
         }
-        const AssociationKindBlock* block = KindBlock(settings, row);
-        for (const KindTextField& field : kTextFields)
-            if (IsLiveDlgItem(hDlg, row.ids[field.slot]))
+        const AssociationKindBlock* block = &settings->kinds[row.kind];
+        for (const KindTextField& field : kTextFields) {
+            if (IsLiveDlgItem(hDlg, row.ids[field.slot])) {
                 SetDlgItemTextA(hDlg, row.ids[field.slot], FieldText(block, field));
+            }
+        }
     }
 }
 
 // A control missing from the dialog keeps the loaded value. Texts are taken
 // as they are, cut at the buffer size.
-bool AssocReadControls(HWND hDlg, AssociationSettings* out)
+void AssocReadControls(HWND hDlg, const AssociationSettings* loaded, AssociationSettings* out)
 {
     out->enabledMask = 0;
     for (const AssocControlRow& row : AssocControlTable) {
         const int checkbox = row.ids[ASSOC_SLOT_ENABLE];
-        if (IsLiveDlgItem(hDlg, checkbox) && IsDlgButtonChecked(hDlg, checkbox) == BST_CHECKED)
+        if (IsLiveDlgItem(hDlg, checkbox) && IsDlgButtonChecked(hDlg, checkbox) == BST_CHECKED) {
             out->enabledMask |= row.flag;
-        AssociationKindBlock* block = KindBlock(out, row);
-        const AssociationKindBlock* loaded = KindBlock(&g_assocDialogState.loaded, row);
-        for (const KindTextField& field : kTextFields)
-            StrCopyBounded(field.size, FieldText(block, field), FieldText(loaded, field));
-        for (const KindTextField& field : kTextFields)
-            if (IsLiveDlgItem(hDlg, row.ids[field.slot]))
-                GetDlgItemTextA(hDlg, row.ids[field.slot], FieldText(block, field), field.size);
+        }
+        AssociationKindBlock* block = &out->kinds[row.kind];
+        *block = loaded->kinds[row.kind];
+        for (const KindTextField& field : kTextFields) {
+            if (IsLiveDlgItem(hDlg, row.ids[field.slot])) {
+                char* text = reinterpret_cast<char*>(block) + field.offset;
+                GetDlgItemTextA(hDlg, row.ids[field.slot], text, field.size);
+            }
+        }
     }
-    return true;
 }
 
 // This program again, without arguments, through the shell's "runas" verb:
@@ -139,8 +143,9 @@ bool AssocReadControls(HWND hDlg, AssociationSettings* out)
 bool RestartAsAdministrator(HWND hDlg)
 {
     char path[PATH_BUFFER_SIZE];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path) return false;
+    if (!GetModulePath(nullptr, path)) {
+        return false;
+    }
     SHELLEXECUTEINFOA info;
     MemZero(&info, sizeof info);
     info.cbSize = sizeof info;
@@ -156,49 +161,50 @@ bool RestartAsAdministrator(HWND hDlg)
 bool AssocOfferAdministrator(HWND hDlg, uint32_t failed)
 {
     const char* names[ASSOC_KIND_COUNT];
-    for (const AssociationKind& kind : AssociationKindTable)
-        names[kind.id - ASSOC_KIND_FILE] =
-            failed & kind.flag ? kKindNames[kind.id - ASSOC_KIND_FILE] : "";
+    for (const AssociationKind& kind : AssociationKindTable) {
+        names[kind.index] = (failed & kind.flag) != 0 ? kKindNames[kind.index] : "";
+    }
     if (ShowMessageF(hDlg, MB_ICONWARNING | MB_YESNO, kAssocError, kAssocNotChanged, names[0],
-                     names[1]) != IDYES)
+                     names[1]) != IDYES) {
         return false;
+    }
     return RestartAsAdministrator(hDlg);
 }
 
-INT_PTR AssocOnInitDialog(HWND hDlg)
+INT_PTR AssocOnInitDialog(HWND hDlg, AssocDialogData* data)
 {
-    HMODULE module = GetModuleHandleA(nullptr);
-    g_dialogIcons[0] = GetModuleIcon(module, 0);
-    g_dialogIcons[1] = GetModuleIcon(module, 1);
-    SetWindowIcon(hDlg, ICON_BIG, g_dialogIcons[0]);
-    SetWindowIcon(hDlg, ICON_SMALL, g_dialogIcons[1]);
+    SetPropA(hDlg, PROP_ASSOCDIALOGDATA, data);
+    AssocDialogState* state = &data->state;
+    SetModuleIcons(hDlg, GetModuleHandleA(nullptr), &data->icons);
     // Centred and measured with the template's full layout, before the
     // collapse, which keeps the top-left corner.
     WndCenterOnCursor(hDlg);
     RECT client = {0, 0, 0, 0};
     GetClientRect(hDlg, &client);
-    g_assocDialogState.clientSize.cx = client.right;
-    g_assocDialogState.clientSize.cy = client.bottom;
+    state->clientSize.cx = client.right;
+    state->clientSize.cy = client.bottom;
     SIZE size;
     WndGetSize(hDlg, &size);
-    g_assocDialogState.initialWidth = size.cx;
-    g_assocDialogState.windowHeight = size.cy;
-    LoadAssociationSettings(&g_assocDialogState.loaded);
-    g_assocDialogState.expandedMask = 0;
+    state->initialWidth = size.cx;
+    state->windowHeight = size.cy;
+    LoadAssociationSettings(&state->loaded);
+    state->expandedMask = 0;
     AssocAddSystemMenuItems(hDlg);
-    AssocApplyExpandedMask(hDlg, 0);
-    AssocFillControls(hDlg, &g_assocDialogState.loaded);
+    for (const AssocControlRow& row : AssocControlTable) {
+        AssocSetKindExpanded(hDlg, state, row.kind, false);
+    }
+    AssocFillControls(hDlg, &state->loaded);
     // No initial focus from the dialog manager.
     return FALSE;
 }
 
-INT_PTR AssocOnCommand(HWND hDlg, WPARAM wParam)
+INT_PTR AssocOnCommand(HWND hDlg, AssocDialogState* state, WPARAM wParam)
 {
     const int id = LOWORD(wParam);
     if (id == IDOK) {
         AssociationSettings edited;
-        AssocReadControls(hDlg, &edited);
-        const uint32_t changed = DiffAssociationSettings(&edited, &g_assocDialogState.loaded);
+        AssocReadControls(hDlg, &state->loaded, &edited);
+        const uint32_t changed = DiffAssociationSettings(&edited, &state->loaded);
         const uint32_t failed = ApplyAssociationSettings(&edited, changed);
         // What was made stays; after a refusal the dialog stays as it was,
         // unless an administrator's instance takes over.
@@ -214,25 +220,27 @@ INT_PTR AssocOnCommand(HWND hDlg, WPARAM wParam)
         return TRUE;
     }
     const AssocControlRow* row = AssocFindRowByControl(id);
-    if (!row) return FALSE;
+    if (!row) {
+        return FALSE;
+    }
     if (id == row->ids[ASSOC_SLOT_ENABLE]) {
-        AssocEnableKindControls(hDlg, row->kind, IsDlgButtonChecked(hDlg, id) == BST_CHECKED);
+        AssocEnableKindControls(hDlg, *row, IsDlgButtonChecked(hDlg, id) == BST_CHECKED);
         return TRUE;
     }
     if (id == row->ids[ASSOC_SLOT_DETAILS]) {
         // The mask first: the resize inside reads it for its tracking limits.
-        g_assocDialogState.expandedMask ^= row->flag;
-        AssocSetKindExpanded(hDlg, row->kind, (g_assocDialogState.expandedMask & row->flag) != 0);
+        state->expandedMask ^= row->flag;
+        AssocSetKindExpanded(hDlg, state, row->kind, (state->expandedMask & row->flag) != 0);
         return TRUE;
     }
     return FALSE;
 }
 
-INT_PTR AssocOnSysCommand(HWND hDlg, WPARAM wParam)
+INT_PTR AssocOnSysCommand(HWND hDlg, const AssocDialogState* state, WPARAM wParam)
 {
     const UINT id = LOWORD(wParam);
     if (id == IDM_RESET_SETTINGS) {
-        AssocFillControls(hDlg, &g_assocDialogState.loaded);
+        AssocFillControls(hDlg, &state->loaded);
         return TRUE;
     }
     if (id == IDM_ABOUT) {
@@ -243,36 +251,43 @@ INT_PTR AssocOnSysCommand(HWND hDlg, WPARAM wParam)
     return FALSE;
 }
 
-}  // namespace
-
 INT_PTR CALLBACK AssocDialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_INITDIALOG) {
+        return AssocOnInitDialog(hDlg, reinterpret_cast<AssocDialogData*>(lParam));
+    }
+    // Nothing to act on before WM_INITDIALOG has attached the record.
+    AssocDialogData* data = DialogData(hDlg);
+    if (data == nullptr) {
+        return FALSE;
+    }
     switch (message) {
-        case WM_INITDIALOG:
-            return AssocOnInitDialog(hDlg);
         case WM_COMMAND:
-            return AssocOnCommand(hDlg, wParam);
+            return AssocOnCommand(hDlg, &data->state, wParam);
         case WM_SYSCOMMAND:
-            return AssocOnSysCommand(hDlg, wParam);
+            return AssocOnSysCommand(hDlg, &data->state, wParam);
         case WM_SIZE:
-            return AssocOnSize(hDlg, wParam, lParam);
+            return AssocOnSize(hDlg, &data->state, wParam, lParam);
         case WM_GETMINMAXINFO:
-            return AssocOnGetMinMaxInfo((MINMAXINFO*)lParam);
+            return AssocOnGetMinMaxInfo(&data->state, reinterpret_cast<MINMAXINFO*>(lParam));
         case WM_NCHITTEST:
             return AssocOnNcHitTest(hDlg, wParam, lParam);
         case WM_DESTROY:
+            RemovePropA(hDlg, PROP_ASSOCDIALOGDATA);
             return TRUE;
+        default:
+            return FALSE;
     }
-    return FALSE;
 }
+
+}  // namespace
 
 bool ShowAssociationDialog()
 {
-    const INT_PTR result = DialogBoxParamA(
-        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ASSOCIATION), nullptr, AssocDialogProc, 0);
-    for (HICON& icon : g_dialogIcons) {
-        if (icon) DestroyIcon(icon);
-        icon = nullptr;
-    }
+    AssocDialogData data = {};
+    const INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ASSOCIATION), nullptr,
+                        AssocDialogProc, reinterpret_cast<LPARAM>(&data));
+    DestroyWindowIcons(&data.icons);
     return result == 1;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The fixed data the association dialog and its layout share, the dialog's
-// module-wide state, and the layout arithmetic that needs no window.
+// state record, and the layout arithmetic that needs no window.
 #include <stdint.h>
 
 #include "assoc/settings.h"
+#include "resource.h"
 
 // A kind's controls in the order every per-kind loop visits them. The detail
 // controls are the seven slots from ASSOC_FIRST_DETAIL_SLOT on.
@@ -27,25 +28,56 @@ struct AssocControlRow {
     int ids[ASSOC_SLOT_COUNT];
 };
 
-// One row per kind, in AssociationKindTable's order.
-extern const AssocControlRow AssocControlTable[ASSOC_KIND_COUNT];
+// One row per kind, at the kind's index.
+inline constexpr AssocControlRow AssocControlTable[] = {
+    {ASSOC_KIND_FILE,
+     ASSOC_FLAG_FILE,
+     {IDC_FILE_ENABLE, IDC_FILE_DETAILS, IDC_FILE_TARGET, IDC_FILE_TARGET_LABEL, IDC_FILE_MENU,
+      IDC_FILE_MENU_LABEL, IDC_FILE_COMMAND, IDC_FILE_COMMAND_LABEL, IDC_FILE_GROUP}},
+    {ASSOC_KIND_DIRECTORY,
+     ASSOC_FLAG_DIRECTORY,
+     {IDC_DIR_ENABLE, IDC_DIR_DETAILS, IDC_DIR_TARGET, IDC_DIR_TARGET_LABEL, IDC_DIR_MENU,
+      IDC_DIR_MENU_LABEL, IDC_DIR_COMMAND, IDC_DIR_COMMAND_LABEL, IDC_DIR_GROUP}},
+};
+static_assert(sizeof AssocControlTable / sizeof AssocControlTable[0] == ASSOC_KIND_COUNT &&
+                  AssocControlTable[ASSOC_KIND_FILE].kind == ASSOC_KIND_FILE &&
+                  AssocControlTable[ASSOC_KIND_DIRECTORY].kind == ASSOC_KIND_DIRECTORY,
+              "one row per kind, at its index");
 
 // Null when no row matches.
 const AssocControlRow* AssocFindRowByKind(int kind);
 const AssocControlRow* AssocFindRowByControl(int id);
 
-// The controls that follow the dialog's width: moved right or widened by
-// what the client area gained. None follows the height.
-struct AssocAnchorRow {
-    int id;
-    bool moveX;
-    bool moveY;
-    bool growX;
-    bool growY;
+// What a control does when the client area grows: moved or widened along.
+enum {
+    ANCHOR_MOVE_X = 1,
+    ANCHOR_MOVE_Y = 2,
+    ANCHOR_GROW_X = 4,
+    ANCHOR_GROW_Y = 8,
 };
 
-enum { ASSOC_ANCHOR_COUNT = 12 };
-extern const AssocAnchorRow AssocAnchorTable[ASSOC_ANCHOR_COUNT];
+struct AssocAnchorRow {
+    int id;
+    unsigned flags;  // ANCHOR_...
+};
+
+// The controls that follow the dialog's width: moved right or widened by
+// what the client area gained. None follows the height.
+inline constexpr AssocAnchorRow AssocAnchorTable[] = {
+    {IDC_FILE_DETAILS, ANCHOR_MOVE_X},
+    {IDC_FILE_TARGET, ANCHOR_GROW_X},
+    {IDC_FILE_MENU, ANCHOR_GROW_X},
+    {IDC_FILE_COMMAND, ANCHOR_GROW_X},
+    {IDC_FILE_GROUP, ANCHOR_GROW_X},
+    {IDC_DIR_DETAILS, ANCHOR_MOVE_X},
+    {IDC_DIR_TARGET, ANCHOR_GROW_X},
+    {IDC_DIR_MENU, ANCHOR_GROW_X},
+    {IDC_DIR_COMMAND, ANCHOR_GROW_X},
+    {IDC_DIR_GROUP, ANCHOR_GROW_X},
+    {IDOK, ANCHOR_MOVE_X},
+    {IDCANCEL, ANCHOR_MOVE_X},
+};
+const int ASSOC_ANCHOR_COUNT = sizeof AssocAnchorTable / sizeof AssocAnchorTable[0];
 
 struct AssocMoveDeltas {
     int x;
@@ -72,16 +104,8 @@ enum {
     ASSOC_HT_BORDER = 18,
 };
 
-struct AssocHitRow {
-    int hit;
-    int replacement;
-};
-
-enum { ASSOC_HIT_MAP_COUNT = 7 };
-// The client area drags the dialog; only the left and right edges size it.
-extern const AssocHitRow AssocHitTestMap[ASSOC_HIT_MAP_COUNT];
-
-// False, and *replacement untouched, for a code the map leaves alone.
+// False, and *replacement untouched, for a code the dialog leaves alone: the
+// client area drags the dialog; only the left and right edges size it.
 bool AssocMapHitTest(int hit, int* replacement);
 
 struct AssocClientSize {
@@ -89,7 +113,7 @@ struct AssocClientSize {
     int32_t cy;
 };
 
-// One association dialog at a time: written on its thread only.
+// What one open association dialog keeps while it runs.
 struct AssocDialogState {
     uint32_t expandedMask;       // flags of the kinds whose details show
     AssocClientSize clientSize;  // as of the last WM_SIZE applied
@@ -97,8 +121,6 @@ struct AssocDialogState {
     int32_t windowHeight;        // outer height, following each expand or collapse
     AssociationSettings loaded;  // read once when the dialog opened
 };
-
-extern AssocDialogState g_assocDialogState;
 
 struct AssocTrackLimits {
     int32_t minX;

@@ -18,7 +18,9 @@ bool RegKeyCreate(HKEY parent, const char* name, HKEY* key, bool* created)
     DWORD disposition = 0;
     const bool made = RegCreateKeyExA(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE,
                                       KEY_ALL_ACCESS, NULL, key, &disposition) == ERROR_SUCCESS;
-    if (created) *created = made && disposition == REG_CREATED_NEW_KEY;
+    if (created) {
+        *created = made && disposition == REG_CREATED_NEW_KEY;
+    }
     return made;
 }
 
@@ -40,14 +42,18 @@ bool RegKeyDeleteTree(HKEY parent, const char* name)
 bool RegKeyExists(HKEY parent, const char* name)
 {
     HKEY key;
-    if (!RegKeyOpen(parent, name, &key)) return false;
+    if (!RegKeyOpen(parent, name, &key)) {
+        return false;
+    }
     RegKeyClose(key);
     return true;
 }
 
 bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size)
 {
-    if (size == 0) return false;
+    if (size == 0) {
+        return false;
+    }
     DWORD count = size;
     const LONG status =
         RegQueryValueExA(key, NULL, NULL, NULL, reinterpret_cast<BYTE*>(buffer), &count);
@@ -57,7 +63,9 @@ bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size)
         buffer[count] = '\0';
         return true;
     }
-    if (status == ERROR_SUCCESS && buffer[size - 1] == '\0') return true;
+    if (status == ERROR_SUCCESS && buffer[size - 1] == '\0') {
+        return true;
+    }
     if (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
         // Too long: what the call left in the buffer is undefined, and a cut
         // text could end inside a double-byte character.

@@ -5,9 +5,11 @@
 
 #include "text/str.h"
 
+// A kind is its zero-based index: of its row in AssociationKindTable, of its
+// block in AssociationSettings and of its row in the dialog's control table.
 enum {
-    ASSOC_KIND_FILE = 1000,       // every file: class "*"
-    ASSOC_KIND_DIRECTORY = 1001,  // every folder: class "directory"
+    ASSOC_KIND_FILE = 0,       // every file: class "*"
+    ASSOC_KIND_DIRECTORY = 1,  // every folder: class "directory"
     ASSOC_KIND_COUNT = 2,
 };
 
@@ -23,13 +25,20 @@ enum {
 };
 
 struct AssociationKind {
-    int id;                 // minus ASSOC_KIND_FILE: the index of its block
+    int index;              // ASSOC_KIND_...
     uint32_t flag;          // its bit in the enabled and changed masks
     const char* className;  // under HKEY_CLASSES_ROOT
 };
 
 // Both kinds, in the order every loop visits them.
-extern const AssociationKind AssociationKindTable[ASSOC_KIND_COUNT];
+inline constexpr AssociationKind AssociationKindTable[] = {
+    {ASSOC_KIND_FILE, ASSOC_FLAG_FILE, "*"},
+    {ASSOC_KIND_DIRECTORY, ASSOC_FLAG_DIRECTORY, "directory"},
+};
+static_assert(sizeof AssociationKindTable / sizeof AssociationKindTable[0] == ASSOC_KIND_COUNT &&
+                  AssociationKindTable[ASSOC_KIND_FILE].index == ASSOC_KIND_FILE &&
+                  AssociationKindTable[ASSOC_KIND_DIRECTORY].index == ASSOC_KIND_DIRECTORY,
+              "one row per kind, at its index");
 
 struct AssociationKindBlock {
     char targetText[ASSOC_TARGET_TEXT_SIZE];  // shown only; never stored nor compared
@@ -41,8 +50,3 @@ struct AssociationSettings {
     uint32_t enabledMask;
     AssociationKindBlock kinds[ASSOC_KIND_COUNT];
 };
-
-// The kinds switched on or off, and the kinds on in both whose menu text or
-// command line differ (byte for byte). Symmetric in its two records.
-uint32_t DiffAssociationSettings(const AssociationSettings* edited,
-                                 const AssociationSettings* loaded);

@@ -1,4 +1,6 @@
-#include "assoc/settings.h"
+#include "assoc/settings_diff.h"
+
+#include "text/str.h"
 
 uint32_t DiffAssociationSettings(const AssociationSettings* edited,
                                  const AssociationSettings* loaded)
@@ -6,11 +8,17 @@ uint32_t DiffAssociationSettings(const AssociationSettings* edited,
     uint32_t changed = edited->enabledMask ^ loaded->enabledMask;
     for (const AssociationKind& kind : AssociationKindTable) {
         // A kind that is off on either side is already decided by the XOR.
-        if (!(edited->enabledMask & loaded->enabledMask & kind.flag)) continue;
-        const AssociationKindBlock* a = &edited->kinds[kind.id - ASSOC_KIND_FILE];
-        const AssociationKindBlock* b = &loaded->kinds[kind.id - ASSOC_KIND_FILE];
-        if (!StrEqual(a->commandLine, b->commandLine)) changed |= kind.flag;
-        if (!StrEqual(a->menuText, b->menuText)) changed |= kind.flag;
+        if (!(edited->enabledMask & loaded->enabledMask & kind.flag)) {
+            continue;
+        }
+        const AssociationKindBlock* a = &edited->kinds[kind.index];
+        const AssociationKindBlock* b = &loaded->kinds[kind.index];
+        if (!StrEqual(a->commandLine, b->commandLine)) {
+            changed |= kind.flag;
+        }
+        if (!StrEqual(a->menuText, b->menuText)) {
+            changed |= kind.flag;
+        }
     }
     return changed;
 }

@@ -1,15 +1,16 @@
 #include "assoc/settings_io.h"
 
+#include "assoc/default_command.h"
 #include "assoc/verb.h"
 #include "text/str.h"
 
 const char ASSOC_DEFAULT_MENU_TEXT[] = "↑へ移動";
 
-bool LoadAssociationSettings(AssociationSettings* settings)
+void LoadAssociationSettings(AssociationSettings* settings)
 {
     settings->enabledMask = 0;
     for (const AssociationKind& kind : AssociationKindTable) {
-        AssociationKindBlock* block = &settings->kinds[kind.id - ASSOC_KIND_FILE];
+        AssociationKindBlock* block = &settings->kinds[kind.index];
         block->targetText[0] = '\0';
         // A registered entry without values shows empty texts, whatever the
         // record held before.
@@ -22,19 +23,22 @@ bool LoadAssociationSettings(AssociationSettings* settings)
             BuildDefaultCommandLine(block->commandLine);
         }
     }
-    return true;
 }
 
 uint32_t ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed)
 {
     uint32_t failed = 0;
     for (const AssociationKind& kind : AssociationKindTable) {
-        if (!(changed & kind.flag)) continue;
-        const AssociationKindBlock* block = &edited->kinds[kind.id - ASSOC_KIND_FILE];
+        if (!(changed & kind.flag)) {
+            continue;
+        }
+        const AssociationKindBlock* block = &edited->kinds[kind.index];
         const bool done = (edited->enabledMask & kind.flag)
                               ? WriteVerb(kind.className, block->menuText, block->commandLine)
                               : RemoveVerb(kind.className);
-        if (!done) failed |= kind.flag;
+        if (!done) {
+            failed |= kind.flag;
+        }
     }
     return failed;
 }

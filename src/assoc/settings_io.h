@@ -1,7 +1,6 @@
 #pragma once
 // AssociationSettings to and from the registry, and the defaults of a kind
 // that is not registered.
-#include <stddef.h>
 #include <stdint.h>
 
 #include "assoc/settings.h"
@@ -10,13 +9,9 @@
 extern const char ASSOC_DEFAULT_MENU_TEXT[];
 
 // Fills every block: a registered kind gets its flag and its stored texts (empty
-// where a value is missing), any other kind the defaults. Always true.
-bool LoadAssociationSettings(AssociationSettings* settings);
+// where a value is missing), any other kind the defaults.
+void LoadAssociationSettings(AssociationSettings* settings);
 // Writes the entry of each kind in changed that edited has on, removes the
 // others in changed; kinds outside changed are not touched. Returns the kinds
 // whose change failed (0: all made).
 uint32_t ApplyAssociationSettings(const AssociationSettings* edited, uint32_t changed);
-
-// "<program path>" "%1" into buffer (CMDLINE_BUFFER_SIZE bytes), or with a null
-// buffer only measured. Returns the size including the terminator.
-size_t BuildDefaultCommandLine(char* buffer);

@@ -4,34 +4,51 @@
 #include "assoc/settings.h"
 #include "text/str.h"
 
+namespace {
+
 const char ASSOC_VERB_KEY[] = "Vellanort.nobo";
 
-bool ResolveClassName(char* out, const char* className)
+typedef bool (*KeyOpener)(HKEY parent, const char* name, HKEY* key);
+
+// Opens name below parent, then closes parent whatever the outcome.
+bool OpenChildAndClose(KeyOpener open, HKEY parent, const char* name, HKEY* key)
+{
+    const bool opened = open(parent, name, key);
+    RegKeyClose(parent);
+    return opened;
+}
+
+}  // namespace
+
+void ResolveClassName(char* out, const char* className)
 {
     StrCopyBounded(CLASS_NAME_SIZE, out, className);
     // The cut name from here on, so that the class looked at is the one opened.
     HKEY classKey;
-    if (!RegKeyOpen(HKEY_CLASSES_ROOT, out, &classKey)) return true;
+    if (!RegKeyOpen(HKEY_CLASSES_ROOT, out, &classKey)) {
+        return;
+    }
     char value[CLASS_NAME_SIZE];
     const bool read = RegGetDefaultValue(classKey, value, sizeof value);
     RegKeyClose(classKey);
-    if (!read) return true;
+    if (!read) {
+        return;
+    }
     // An empty value names no class; subkey "" would be HKEY_CLASSES_ROOT itself.
     if (value[0] != '\0' && RegKeyExists(HKEY_CLASSES_ROOT, value)) {
         StrCopyBounded(CLASS_NAME_SIZE, out, value);
     }
-    return true;
 }
 
 namespace {
-
-typedef bool (*KeyOpener)(HKEY parent, const char* name, HKEY* key);
 
 bool OpenClassKeyWith(KeyOpener open, const char* className, HKEY* key)
 {
     char resolved[CLASS_NAME_SIZE];
     ResolveClassName(resolved, className);
-    if (resolved[0] == '\0') return false;  // HKEY_CLASSES_ROOT is no class
+    if (resolved[0] == '\0') {
+        return false;  // HKEY_CLASSES_ROOT is no class
+    }
     return open(HKEY_CLASSES_ROOT, resolved, key);
 }
 
@@ -40,11 +57,15 @@ bool WriteVerbValues(HKEY verbKey, const char* menuText, const char* commandLine
 {
     bool newCommand = false;
     HKEY commandKey;
-    if (!RegKeyCreate(verbKey, "command", &commandKey, &newCommand)) return false;
+    if (!RegKeyCreate(verbKey, "command", &commandKey, &newCommand)) {
+        return false;
+    }
     const bool written =
         RegSetDefaultString(verbKey, menuText) && RegSetDefaultString(commandKey, commandLine);
     RegKeyClose(commandKey);
-    if (!written && newCommand) RegKeyDelete(verbKey, "command");
+    if (!written && newCommand) {
+        RegKeyDelete(verbKey, "command");
+    }
     return written;
 }
 
@@ -58,25 +79,23 @@ bool OpenClassKey(const char* className, HKEY* key)
 bool OpenShellKey(const char* className, HKEY* key)
 {
     HKEY classKey;
-    if (!OpenClassKey(className, &classKey)) return false;
-    const bool opened = RegKeyOpen(classKey, "shell", key);
-    RegKeyClose(classKey);
-    return opened;
+    return OpenClassKey(className, &classKey) &&
+           OpenChildAndClose(RegKeyOpen, classKey, "shell", key);
 }
 
 bool OpenVerbKey(const char* className, HKEY* key)
 {
     HKEY shellKey;
-    if (!OpenShellKey(className, &shellKey)) return false;
-    const bool opened = RegKeyOpen(shellKey, ASSOC_VERB_KEY, key);
-    RegKeyClose(shellKey);
-    return opened;
+    return OpenShellKey(className, &shellKey) &&
+           OpenChildAndClose(RegKeyOpen, shellKey, ASSOC_VERB_KEY, key);
 }
 
 bool ReadVerb(const char* className, char* menuText, char* commandLine)
 {
     HKEY verbKey;
-    if (!OpenVerbKey(className, &verbKey)) return false;
+    if (!OpenVerbKey(className, &verbKey)) {
+        return false;
+    }
     RegGetDefaultValue(verbKey, menuText, ASSOC_MENU_TEXT_SIZE);
     HKEY commandKey;
     if (!RegKeyOpen(verbKey, "command", &commandKey)) {
@@ -92,7 +111,9 @@ bool ReadVerb(const char* className, char* menuText, char* commandLine)
 bool WriteVerb(const char* className, const char* menuText, const char* commandLine)
 {
     HKEY classKey;
-    if (!OpenClassKeyWith(RegKeyOpenToWrite, className, &classKey)) return false;
+    if (!OpenClassKeyWith(RegKeyOpenToWrite, className, &classKey)) {
+        return false;
+    }
     bool written = false;
     bool newShell = false;
     HKEY shellKey;
@@ -103,10 +124,14 @@ bool WriteVerb(const char* className, const char* menuText, const char* commandL
             written = WriteVerbValues(verbKey, menuText, commandLine);
             RegKeyClose(verbKey);
             // Never a menu entry without its command: what this call made goes again.
-            if (!written && newVerb) RegKeyDeleteTree(shellKey, ASSOC_VERB_KEY);
+            if (!written && newVerb) {
+                RegKeyDeleteTree(shellKey, ASSOC_VERB_KEY);
+            }
         }
         RegKeyClose(shellKey);
-        if (!written && newShell) RegKeyDelete(classKey, "shell");
+        if (!written && newShell) {
+            RegKeyDelete(classKey, "shell");
+        }
     }
     RegKeyClose(classKey);
     return written;
@@ -115,14 +140,16 @@ bool WriteVerb(const char* className, const char* menuText, const char* commandL
 bool RemoveVerb(const char* className)
 {
     HKEY verbKey;
-    if (!OpenVerbKey(className, &verbKey)) return true;  // nothing to remove
+    if (!OpenVerbKey(className, &verbKey)) {
+        return true;  // nothing to remove
+    }
     RegKeyClose(verbKey);
     HKEY classKey;
-    if (!OpenClassKey(className, &classKey)) return false;
     HKEY shellKey;
-    const bool opened = RegKeyOpenToWrite(classKey, "shell", &shellKey);
-    RegKeyClose(classKey);
-    if (!opened) return false;
+    if (!OpenClassKey(className, &classKey) ||
+        !OpenChildAndClose(RegKeyOpenToWrite, classKey, "shell", &shellKey)) {
+        return false;
+    }
     // Subkeys other programs added under our verb go with it.
     const bool removed = RegKeyDeleteTree(shellKey, ASSOC_VERB_KEY);
     RegKeyClose(shellKey);

@@ -12,11 +12,9 @@
 
 enum { CLASS_NAME_SIZE = PATH_BUFFER_SIZE };
 
-extern const char ASSOC_VERB_KEY[];  // "Vellanort.nobo"
-
 // out: CLASS_NAME_SIZE bytes. A class name longer than 260 bytes is cut,
-// never inside a double-byte character. Always true.
-bool ResolveClassName(char* out, const char* className);
+// never inside a double-byte character.
+void ResolveClassName(char* out, const char* className);
 // Opened to read.
 bool OpenClassKey(const char* className, HKEY* key);
 bool OpenShellKey(const char* className, HKEY* key);

@@ -1,6 +1,6 @@
 #include <stdio.h>
 
-#include "text/str.h"
+#include "text/format.h"
 
 // Formats into the n bytes of buf. Returns the count when the whole text fits
 // in n - 1 characters, else -1; the text may be left unterminated either way.
@@ -21,12 +21,15 @@ static int FormatRaw(char* buf, size_t n, const char* format, va_list args)
 
 int StrFormatBoundedV(size_t n, char* buf, const char* format, va_list args)
 {
-    if (n == 0) return -1;
+    if (n == 0) {
+        return -1;
+    }
     const int r = FormatRaw(buf, n, format, args);
-    if (r > 0 && static_cast<size_t>(r) < n)
+    if (r > 0 && static_cast<size_t>(r) < n) {
         buf[r] = '\0';
-    else
+    } else {
         buf[n - 1] = '\0';
+    }
     return r >= 0 ? r : -1;
 }
 

@@ -9,8 +9,8 @@ enum {
     MBC_TRAIL = 2,   // second byte of a double-byte character
 };
 
+// The fixed Shift-JIS lead byte ranges.
 bool MbcsIsLeadByte(unsigned char c);
-bool MbcsIsTrailByte(unsigned char c);
 
 // The class of s[index], found by walking from the start of the string.
 int MbcsByteClassAt(const char* s, unsigned index);

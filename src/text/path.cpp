@@ -13,15 +13,20 @@ bool PathIsSeparatorAt(const char* s, unsigned index)
 // Index of the last real separator, or -1.
 static long LastSeparator(const char* path)
 {
-    for (long i = static_cast<long>(strlen(path)) - 1; i >= 0; --i)
-        if (PathIsSeparatorAt(path, static_cast<unsigned>(i))) return i;
+    for (long i = static_cast<long>(strlen(path)) - 1; i >= 0; --i) {
+        if (PathIsSeparatorAt(path, static_cast<unsigned>(i))) {
+            return i;
+        }
+    }
     return -1;
 }
 
 char* PathStripLast(char* path)
 {
     const long i = LastSeparator(path);
-    if (i < 0) return path;
+    if (i < 0) {
+        return path;
+    }
     path[i] = '\0';
     return path + i + 1;
 }
@@ -39,38 +44,49 @@ static void JoinParent(char* out)
 {
     const size_t len = strlen(out);
     long i = static_cast<long>(len) - 1;
-    while (i >= 0 && !PathIsSeparatorAt(out, static_cast<unsigned>(i))) --i;
-    if (i < 0) return;
+    while (i >= 0 && !PathIsSeparatorAt(out, static_cast<unsigned>(i))) {
+        --i;
+    }
+    if (i < 0) {
+        return;
+    }
     memset(out + i, 0, len - i);
-    if (LastSeparator(out) < 0) out[i] = '\\';
+    if (LastSeparator(out) < 0) {
+        out[i] = '\\';
+    }
 }
 
-bool PathJoin(char* out, const char* folder, const char* name)
+void PathJoin(char* out, const char* folder, const char* name)
 {
     if (folder[0] == '\0') {
         StrCopyBounded(PATH_BUFFER_SIZE, out, name);
-        return true;
+        return;
     }
     const unsigned last = static_cast<unsigned>(strlen(folder)) - 1;
     StrCopyBounded(PATH_BUFFER_SIZE, out, folder);
-    if (StrEqual(name, ".")) return true;
+    if (StrEqual(name, ".")) {
+        return;
+    }
     if (StrEqual(name, "..")) {
         JoinParent(out);
-        return true;
+        return;
     }
     size_t limit = PATH_BUFFER_SIZE;
     if (!PathIsSeparatorAt(folder, last)) {
         // A folder that fills the buffer leaves no room for the separator and
         // its terminator: the name cannot be joined.
         const size_t n = strlen(out);
-        if (n + 1 >= PATH_BUFFER_SIZE) return true;
+        if (n + 1 >= PATH_BUFFER_SIZE) {
+            return;
+        }
         out[n] = '\\';
         out[n + 1] = '\0';
         limit = PATH_BUFFER_SIZE - 1;
     }
     const size_t used = strlen(out);
-    if (used < limit) StrCopyBounded(limit - used, out + used, name);
-    return true;
+    if (used < limit) {
+        StrCopyBounded(limit - used, out + used, name);
+    }
 }
 
 void PathDriveToRoot(char* folder)

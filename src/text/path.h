@@ -16,8 +16,8 @@ const char* PathFindName(const char* path);
 
 // Joins folder and name into out (PATH_BUFFER_SIZE bytes). "." gives the folder,
 // ".." its parent. A name that does not fit is cut, never inside a double-byte
-// character. Always true.
-bool PathJoin(char* out, const char* folder, const char* name);
+// character.
+void PathJoin(char* out, const char* folder, const char* name);
 
 // "X:" names the current folder of drive X, not its root: turns it into "X:\".
 // Other paths are left alone. folder must have room for one more byte.

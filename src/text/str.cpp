@@ -6,7 +6,9 @@
 
 char* StrCopyBounded(size_t n, char* dest, const char* src)
 {
-    if (MbcsByteClassAt(src, static_cast<unsigned>(n - 1)) == MBC_TRAIL) --n;
+    if (MbcsByteClassAt(src, static_cast<unsigned>(n - 1)) == MBC_TRAIL) {
+        --n;
+    }
     strncpy(dest, src, n - 1);
     dest[n - 1] = '\0';
     return dest;
@@ -30,8 +32,12 @@ bool StrEqualNoCase(const char* a, const char* b)
     for (size_t i = 0;; ++i) {
         const unsigned char x = static_cast<unsigned char>(a[i]);
         const unsigned char y = static_cast<unsigned char>(b[i]);
-        if (trail ? x != y : FoldAscii(x) != FoldAscii(y)) return false;
-        if (x == 0) return true;
+        if (trail ? x != y : FoldAscii(x) != FoldAscii(y)) {
+            return false;
+        }
+        if (x == 0) {
+            return true;
+        }
         trail = !trail && MbcsIsLeadByte(x);
     }
 }
@@ -39,8 +45,12 @@ bool StrEqualNoCase(const char* a, const char* b)
 size_t CmdLineAppend(char* buf, size_t len, const char* text)
 {
     const size_t textLen = strlen(text);
-    if (!buf) return textLen;
-    if (len >= CMDLINE_BUFFER_SIZE) return 0;
+    if (!buf) {
+        return textLen;
+    }
+    if (len >= CMDLINE_BUFFER_SIZE) {
+        return 0;
+    }
     const size_t room = CMDLINE_BUFFER_SIZE - 1 - len;
     const size_t a = textLen < room ? textLen : room;
     memcpy(buf + len, text, a);
@@ -51,10 +61,4 @@ size_t CmdLineAppend(char* buf, size_t len, const char* text)
 char* StrEnd(const char* s)
 {
     return const_cast<char*>(s) + strlen(s);
-}
-
-void* MemZero(void* block, size_t size)
-{
-    memset(block, 0, size);
-    return static_cast<char*>(block) + size;
 }

@@ -1,6 +1,5 @@
 #pragma once
 // Bounded, always-terminated string routines over ANSI bytes.
-#include <stdarg.h>
 #include <stddef.h>
 
 enum { CMDLINE_BUFFER_SIZE = 1025 };  // 1024 characters and the terminator
@@ -8,12 +7,6 @@ enum { CMDLINE_BUFFER_SIZE = 1025 };  // 1024 characters and the terminator
 // Copies at most n - 1 bytes and terminates (n >= 1); a double-byte character
 // that would be split is left out. Pads a short source with NULs up to n - 1.
 char* StrCopyBounded(size_t n, char* dest, const char* src);
-
-// printf into n bytes. Returns the count written, or -1 when the text was cut
-// (or n is 0). The buffer is always terminated when n > 0. "%c" with 0 writes
-// a real NUL and counts it (double-null lists are built that way).
-int StrFormatBounded(size_t n, char* buf, const char* format, ...);
-int StrFormatBoundedV(size_t n, char* buf, const char* format, va_list args);
 
 bool StrEqual(const char* a, const char* b);
 // Folds single-byte ASCII letters only; the bytes of a double-byte character
@@ -26,5 +19,3 @@ bool StrEqualNoCase(const char* a, const char* b);
 size_t CmdLineAppend(char* buf, size_t len, const char* text);
 
 char* StrEnd(const char* s);
-// Zeroes size bytes; returns the address just past the block.
-void* MemZero(void* block, size_t size);

@@ -32,49 +32,32 @@ RECT OuterRect(HWND hwnd)
     return rect;
 }
 
-}  // namespace
-
-bool PointSet(POINT* pair, int x, int y)
-{
-    pair->x = x;
-    pair->y = y;
-    return true;
-}
-
-bool PointOffset(POINT* pair, int dx, int dy)
+void PointOffset(POINT* pair, int dx, int dy)
 {
     pair->x += dx;
     pair->y += dy;
-    return true;
 }
 
-int RectWidth(const RECT* rect)
+// x, y in the space SetWindowPos expects (parent client for a child).
+bool WndMoveTo(HWND hwnd, int x, int y)
 {
-    return rect->right - rect->left;
+    return SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE) != 0;
 }
 
-int RectHeight(const RECT* rect)
-{
-    return rect->bottom - rect->top;
-}
+}  // namespace
 
-bool RectGetSize(const RECT* rect, SIZE* out)
-{
-    out->cx = RectWidth(rect);
-    out->cy = RectHeight(rect);
-    return true;
-}
-
-bool WndGetPos(HWND hwnd, POINT* out)
+void WndGetPos(HWND hwnd, POINT* out)
 {
     const RECT rect = OuterRect(hwnd);
-    return PointSet(out, rect.left, rect.top);
+    out->x = rect.left;
+    out->y = rect.top;
 }
 
-bool WndGetSize(HWND hwnd, SIZE* out)
+void WndGetSize(HWND hwnd, SIZE* out)
 {
     const RECT rect = OuterRect(hwnd);
-    return RectGetSize(&rect, out);
+    out->cx = rect.right - rect.left;
+    out->cy = rect.bottom - rect.top;
 }
 
 int WndGetWidth(HWND hwnd)
@@ -113,16 +96,11 @@ int DlgItemBottom(HWND hDlg, int id)
     return WndGetBottom(GetDlgItem(hDlg, id));
 }
 
-bool WndOffsetFrom(HWND hwnd, POINT* pt)
+void WndOffsetFrom(HWND hwnd, POINT* pt)
 {
     POINT origin;
     WndGetPos(hwnd, &origin);
-    return PointOffset(pt, -origin.x, -origin.y);
-}
-
-bool WndMoveTo(HWND hwnd, int x, int y)
-{
-    return SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE) != 0;
+    PointOffset(pt, -origin.x, -origin.y);
 }
 
 bool WndResizeTo(HWND hwnd, int cx, int cy)
@@ -206,14 +184,18 @@ void WndKeepInWorkArea(HWND hwnd)
 {
     MONITORINFO monitor;
     monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
     POINT p;
     SIZE size;
     WndGetPos(hwnd, &p);
     WndGetSize(hwnd, &size);
     const POINT was = p;
     ClampIntoArea(&p, size, monitor.rcWork);
-    if (p.x != was.x || p.y != was.y) WndMoveTo(hwnd, p.x, p.y);
+    if (p.x != was.x || p.y != was.y) {
+        WndMoveTo(hwnd, p.x, p.y);
+    }
 }
 
 bool WndShow(HWND hwnd, bool show)
@@ -248,36 +230,37 @@ bool WndInvalidate(HWND hwnd)
 
 LRESULT SetWindowIcon(HWND hwnd, WPARAM which, HICON icon)
 {
-    return SendMessageA(hwnd, WM_SETICON, which, (LPARAM)icon);
+    return SendMessageA(hwnd, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
 }
 
 char* WndGetTextAlloc(HWND hwnd)
 {
     const int length = GetWindowTextLengthA(hwnd);
-    const size_t capacity = (size_t)(length > 0 ? length : 0) + 1;
-    char* text = (char*)malloc(capacity);
+    const size_t capacity = static_cast<size_t>(length > 0 ? length : 0) + 1;
+    char* text = static_cast<char*>(malloc(capacity));
     if (text == nullptr) {
         return nullptr;
     }
     // GetWindowTextA may fail before it writes the terminator.
     text[0] = 0;
-    GetWindowTextA(hwnd, text, (int)capacity);
+    GetWindowTextA(hwnd, text, static_cast<int>(capacity));
     text[capacity - 1] = 0;
     return text;
 }
 
 bool WndGetFontInfo(HWND hwnd, LOGFONTA* out)
 {
-    HFONT font = (HFONT)SendMessageA(hwnd, WM_GETFONT, 0, 0);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
     if (font == nullptr) {
         return false;
     }
-    return GetObjectA(font, sizeof(LOGFONTA), out) == (int)sizeof(LOGFONTA);
+    return GetObjectA(font, sizeof(LOGFONTA), out) == static_cast<int>(sizeof(LOGFONTA));
 }
 
 bool GetCursorClientPos(HWND hwnd, POINT* out)
 {
-    PointSet(out, 0, 0);
+    out->x = 0;
+    out->y = 0;
     GetCursorPos(out);
     return ScreenToClient(hwnd, out) != 0;
 }

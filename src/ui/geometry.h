@@ -6,15 +6,9 @@
 // child windows (an owned dialog keeps screen coordinates).
 #include <windows.h>
 
-bool PointSet(POINT* pair, int x, int y);
-bool PointOffset(POINT* pair, int dx, int dy);
-int RectWidth(const RECT* rect);
-int RectHeight(const RECT* rect);
-bool RectGetSize(const RECT* rect, SIZE* out);
-
 // On a handle that is not a window these report zeros.
-bool WndGetPos(HWND hwnd, POINT* out);
-bool WndGetSize(HWND hwnd, SIZE* out);
+void WndGetPos(HWND hwnd, POINT* out);
+void WndGetSize(HWND hwnd, SIZE* out);
 int WndGetWidth(HWND hwnd);
 int WndGetHeight(HWND hwnd);
 int WndGetTop(HWND hwnd);
@@ -22,10 +16,8 @@ int WndGetBottom(HWND hwnd);  // the first screen row below the window
 int DlgItemTop(HWND hDlg, int id);
 int DlgItemBottom(HWND hDlg, int id);
 // A screen point becomes an offset from the window's outer top-left corner.
-bool WndOffsetFrom(HWND hwnd, POINT* pt);
+void WndOffsetFrom(HWND hwnd, POINT* pt);
 
-// x, y in the space SetWindowPos expects (parent client for a child).
-bool WndMoveTo(HWND hwnd, int x, int y);
 bool WndResizeTo(HWND hwnd, int cx, int cy);
 bool WndMoveBy(HWND hwnd, int dx, int dy);
 bool DlgItemMoveBy(HWND hDlg, int id, int dy);

@@ -1,16 +1,17 @@
 #include "ui/link_label.h"
 
-#include "app/mem.h"
+#include "base/mem.h"
 #include "ui/geometry.h"
 
 #include <string.h>
 
-const char LLPROP_ORIGINALPROC[] = "LLPROP_ORIGINALPROC";
-const char LLPROP_CONTROLSTATE[] = "LLPROP_CONTROLSTATE";
-const char LLPROP_CURSOR[] = "LLPROP_CURSOR";
-const char LLPROP_FONT[] = "LLPROP_FONT";
-
 namespace {
+
+// Per-control state, as window properties of the control.
+const char LLPROP_ORIGINALPROC[] = "LLPROP_ORIGINALPROC";  // the procedure before attach
+const char LLPROP_CONTROLSTATE[] = "LLPROP_CONTROLSTATE";  // STATE_HOT while hot, else 0
+const char LLPROP_CURSOR[] = "LLPROP_CURSOR";              // the hand cursor, owned
+const char LLPROP_FONT[] = "LLPROP_FONT";                  // the underlined font, owned
 
 const UINT_PTR LEAVE_TIMER_ID = 1;
 // The shortest period the system allows: the leave is noticed at once.
@@ -60,17 +61,17 @@ const HandRow HAND_ROWS[] = {
 
 WNDPROC OriginalProc(HWND hwnd)
 {
-    return (WNDPROC)GetPropA(hwnd, LLPROP_ORIGINALPROC);
+    return reinterpret_cast<WNDPROC>(GetPropA(hwnd, LLPROP_ORIGINALPROC));
 }
 
 UINT_PTR ControlState(HWND hwnd)
 {
-    return (UINT_PTR)GetPropA(hwnd, LLPROP_CONTROLSTATE);
+    return reinterpret_cast<UINT_PTR>(GetPropA(hwnd, LLPROP_CONTROLSTATE));
 }
 
 bool SetControlState(HWND hwnd, UINT_PTR state)
 {
-    return SetPropA(hwnd, LLPROP_CONTROLSTATE, (HANDLE)state) != 0;
+    return SetPropA(hwnd, LLPROP_CONTROLSTATE, reinterpret_cast<HANDLE>(state)) != 0;
 }
 
 bool IsHot(HWND hwnd)
@@ -100,12 +101,12 @@ void PaintText(HWND hwnd, HDC dc)
         return;
     }
     SetTextColor(dc, IsHot(hwnd) ? TEXT_COLOUR_HOT : TEXT_COLOUR_COLD);
-    HFONT font = (HFONT)SendMessageA(hwnd, WM_GETFONT, 0, 0);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
     if (font != nullptr) {
         SelectObject(dc, font);
         SetBkMode(dc, TRANSPARENT);
         // Alignment styles are deliberately ignored: one line from the corner.
-        TextOutA(dc, 0, 0, text, (int)strlen(text));
+        TextOutA(dc, 0, 0, text, static_cast<int>(strlen(text)));
     }
     MemFree(text);
 }
@@ -121,7 +122,7 @@ LRESULT Paint(HWND hwnd)
         FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         // The frame marks a press only while the link is hot as well.
         if (GetCapture() == hwnd && IsHot(hwnd)) {
-            FrameRect(dc, &client, (HBRUSH)GetStockObject(GRAY_BRUSH));
+            FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
         }
         PaintText(hwnd, dc);
         RestoreDC(dc, saved);
@@ -145,7 +146,7 @@ LRESULT OnButtonUp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 // Hover and leave come back from the parent; their sender is not looked at.
 LRESULT OnNotify(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    const NMHDR* header = (const NMHDR*)lParam;
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header == nullptr) {
         return PassOn(hwnd, msg, wParam, lParam);
     }
@@ -169,16 +170,16 @@ LRESULT Detach(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
     WNDPROC previous = OriginalProc(hwnd);
     if (previous != nullptr) {
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)previous);
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     }
     RemovePropA(hwnd, LLPROP_ORIGINALPROC);
     RemovePropA(hwnd, LLPROP_CONTROLSTATE);
-    HFONT font = (HFONT)GetPropA(hwnd, LLPROP_FONT);
+    HFONT font = static_cast<HFONT>(GetPropA(hwnd, LLPROP_FONT));
     RemovePropA(hwnd, LLPROP_FONT);
     if (font != nullptr) {
         DeleteObject(font);
     }
-    HCURSOR cursor = (HCURSOR)GetPropA(hwnd, LLPROP_CURSOR);
+    HCURSOR cursor = static_cast<HCURSOR>(GetPropA(hwnd, LLPROP_CURSOR));
     RemovePropA(hwnd, LLPROP_CURSOR);
     if (cursor != nullptr) {
         DestroyCursor(cursor);
@@ -187,8 +188,8 @@ LRESULT Detach(HWND hwnd, WPARAM wParam, LPARAM lParam)
     return CallPrevious(previous, hwnd, WM_DESTROY, wParam, lParam);
 }
 
-}  // namespace
-
+// The control's current font with the underline flag set; null when the
+// control has no font of its own or it cannot be read or made.
 HFONT LinkLabelCreateFont(HWND control)
 {
     LOGFONTA info;
@@ -199,6 +200,7 @@ HFONT LinkLabelCreateFont(HWND control)
     return CreateFontIndirectA(&info);
 }
 
+// A 32x32 monochrome pointing hand, hot spot on the finger tip (7, 0).
 HCURSOR CreateHandCursor(HINSTANCE instance)
 {
     BYTE andPlane[HAND_SIZE * HAND_ROW_BYTES];
@@ -212,6 +214,17 @@ HCURSOR CreateHandCursor(HINSTANCE instance)
     }
     return CreateCursor(instance, HAND_HOT_X, HAND_HOT_Y, HAND_SIZE, HAND_SIZE, andPlane, xorPlane);
 }
+
+void CALLBACK LinkLabelTimerProc(HWND hwnd, UINT, UINT_PTR idEvent, DWORD)
+{
+    if (IsCursorInClient(hwnd)) {
+        return;
+    }
+    KillTimer(hwnd, idEvent);
+    LinkLabelNotifyParent(hwnd, LLN_MOUSELEAVE, 0, 0);
+}
+
+}  // namespace
 
 bool LinkLabelAttach(HWND control)
 {
@@ -230,12 +243,13 @@ bool LinkLabelAttach(HWND control)
         DeleteObject(font);
         return false;
     }
-    const LONG_PTR previous = SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)LinkLabelWndProc);
-    SetPropA(control, LLPROP_ORIGINALPROC, (HANDLE)previous);
-    SetPropA(control, LLPROP_CONTROLSTATE, (HANDLE)0);
-    SetPropA(control, LLPROP_CURSOR, (HANDLE)cursor);
-    SetPropA(control, LLPROP_FONT, (HANDLE)font);
-    SendMessageA(control, WM_SETFONT, (WPARAM)font, TRUE);
+    const LONG_PTR previous =
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkLabelWndProc));
+    SetPropA(control, LLPROP_ORIGINALPROC, reinterpret_cast<HANDLE>(previous));
+    SetPropA(control, LLPROP_CONTROLSTATE, nullptr);
+    SetPropA(control, LLPROP_CURSOR, cursor);
+    SetPropA(control, LLPROP_FONT, font);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     return true;
 }
 
@@ -244,22 +258,13 @@ void LinkLabelNotifyParent(HWND control, UINT code, WPARAM wParam, LPARAM lParam
     NMLINKLABEL info;
     memset(&info, 0, sizeof info);
     info.hdr.hwndFrom = control;
-    info.hdr.idFrom = (UINT_PTR)GetDlgCtrlID(control);
+    info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(control));
     info.hdr.code = code;
     if (code == LLN_MOUSEHOVER) {
         info.wParam = wParam;
         info.lParam = lParam;
     }
-    SendMessageA(GetParent(control), WM_NOTIFY, info.hdr.idFrom, (LPARAM)&info);
-}
-
-void CALLBACK LinkLabelTimerProc(HWND hwnd, UINT, UINT_PTR idEvent, DWORD)
-{
-    if (IsCursorInClient(hwnd)) {
-        return;
-    }
-    KillTimer(hwnd, idEvent);
-    LinkLabelNotifyParent(hwnd, LLN_MOUSELEAVE, 0, 0);
+    SendMessageA(GetParent(control), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
 }
 
 LRESULT CALLBACK LinkLabelWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -268,7 +273,7 @@ LRESULT CALLBACK LinkLabelWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         case WM_PAINT:
             return Paint(hwnd);
         case WM_SETCURSOR: {
-            HCURSOR cursor = (HCURSOR)GetPropA(hwnd, LLPROP_CURSOR);
+            HCURSOR cursor = static_cast<HCURSOR>(GetPropA(hwnd, LLPROP_CURSOR));
             if (cursor != nullptr) {
                 SetCursor(cursor);
             }
@@ -297,8 +302,6 @@ LRESULT CALLBACK LinkLabelWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             return OnNotify(hwnd, msg, wParam, lParam);
         case WM_DESTROY:
             return Detach(hwnd, wParam, lParam);
-        default:
-            break;
     }
     return PassOn(hwnd, msg, wParam, lParam);
 }

@@ -23,22 +23,10 @@ struct NMLINKLABEL {
     LPARAM lParam;
 };
 
-// Per-control state, as window properties of the control.
-extern const char LLPROP_ORIGINALPROC[];  // the window procedure before attach
-extern const char LLPROP_CONTROLSTATE[];  // 1 while hot, else 0
-extern const char LLPROP_CURSOR[];        // the hand cursor, owned by the control
-extern const char LLPROP_FONT[];          // the underlined font, owned by the control
-
 // Fails, leaving a plain static, when the control has no font of its own, when
 // the font or cursor cannot be made, or when it is a link label already.
 // Undone by the control's WM_DESTROY.
 bool LinkLabelAttach(HWND control);
 LRESULT CALLBACK LinkLabelWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-void CALLBACK LinkLabelTimerProc(HWND hwnd, UINT msg, UINT_PTR idEvent, DWORD time);
-// The control's current font with the underline flag set; null when the
-// control has no font of its own or it cannot be read or made.
-HFONT LinkLabelCreateFont(HWND control);
-// A 32x32 monochrome pointing hand, hot spot on the finger tip (7, 0).
-HCURSOR CreateHandCursor(HINSTANCE instance);
 // Sends code to the control's parent as WM_NOTIFY, synchronously.
 void LinkLabelNotifyParent(HWND control, UINT code, WPARAM wParam, LPARAM lParam);

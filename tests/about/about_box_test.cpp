@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <string>
 
+#include "about/about_layout.h"
 #include "about/about_run.h"
 #include "about/about_template.h"
-#include "app/mem.h"
+#include "about/free_resources.h"
+#include "base/mem.h"
 #include "support/box_answerer.h"
 #include "support/open_handler.h"
 #include "support/process.h"
@@ -100,7 +102,7 @@ void CheckOpenBox(HWND box)
         LinkLabelNotifyParent(link, LLN_MOUSELEAVE, 0, 0);
         NMLINKLABEL hover = {{n.from, n.id, LLN_MOUSEHOVER}, 0, 0};
         EXPECT_EQ(n.result, AboutDlgProc(box, WM_NOTIFY, n.id, (LPARAM)&hover)) << n.id;
-        EXPECT_EQ(n.hot, (UINT_PTR)GetPropA(link, LLPROP_CONTROLSTATE)) << n.id;
+        EXPECT_EQ(n.hot, (UINT_PTR)GetPropA(link, "LLPROP_CONTROLSTATE")) << n.id;
     }
     PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
 }
@@ -205,7 +207,7 @@ TEST(AboutAutoSize, WidensByTheLargestGrowthAndCentresOk)
             wanted[i] = std::max(WndGetWidth(item), TextWidth(item));
             largest = std::max(largest, wanted[i] - WndGetWidth(item));
         }
-        EXPECT_TRUE(AboutAutoSize(dlg));
+        AboutAutoSize(dlg);
         for (int i = 0; i < 3; ++i) EXPECT_EQ(wanted[i], WndGetWidth(GetDlgItem(dlg, 101 + i)));
         WndGetPos(dlg, &dlgAfter);
         WndGetPos(ok, &okAfter);

@@ -8,7 +8,7 @@
 
 #include "about/about_template.h"
 #include "about/dialog_template.h"
-#include "app/mem.h"
+#include "base/mem.h"
 #include "support/box_answerer.h"
 #include "support/dialog_probe.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "about/dialog_template.h"
-#include "app/mem.h"
+#include "base/mem.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/cmdline_split.h"
-#include "app/mem.h"
+#include "base/mem.h"
 #include "support/process.h"
 #include "support/scratch.h"
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "app/cmdline_split.h"
-#include "app/mem.h"
+#include "base/mem.h"
 
 static bool WriteBytes(HANDLE file, const char* bytes)
 {

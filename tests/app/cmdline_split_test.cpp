@@ -9,7 +9,7 @@
 
 #include "app/ansi_lead_byte.h"
 #include "app/cmdline_split.h"
-#include "app/mem.h"
+#include "base/mem.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "app/clash_table.h"
-#include "app/file_tests.h"
 #include "app/move_op.h"
-#include "app/run.h"
+#include "app/move_up.h"
+#include "base/file_attributes.h"
 #include "support/box_answerer.h"
 #include "support/scratch.h"
 #include "support/trash.h"

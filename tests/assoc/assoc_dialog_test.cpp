@@ -6,6 +6,7 @@
 #include <string>
 
 #include "assoc/assoc_dialog.h"
+#include "assoc/default_command.h"
 #include "assoc/settings_io.h"
 #include "resource.h"
 #include "support/dialog_probe.h"

@@ -9,15 +9,15 @@ TEST(AssocTables, RowsFollowTheKindsAndEveryControlFindsItsRow)
 {
     for (int k = 0; k < ASSOC_KIND_COUNT; ++k) {
         const AssocControlRow& row = AssocControlTable[k];
-        EXPECT_TRUE(row.kind == AssociationKindTable[k].id &&
+        EXPECT_TRUE(row.kind == AssociationKindTable[k].index &&
                     row.flag == AssociationKindTable[k].flag);
         EXPECT_EQ(&row, AssocFindRowByKind(row.kind));
         for (int id : row.ids) EXPECT_EQ(&row, AssocFindRowByControl(id)) << id;
     }
     EXPECT_EQ(IDC_DIR_GROUP, AssocFindRowByKind(ASSOC_KIND_DIRECTORY)->ids[ASSOC_SLOT_GROUP]);
     EXPECT_EQ(IDC_FILE_DETAILS, AssocFindRowByControl(IDC_FILE_MENU)->ids[ASSOC_SLOT_DETAILS]);
-    for (int kind : {0, 999, 1002}) EXPECT_EQ(nullptr, AssocFindRowByKind(kind)) << kind;
-    for (int id : {0, IDOK, IDCANCEL, 1105, 1205, IDM_ABOUT, (int)ASSOC_KIND_FILE})
+    for (int kind : {-1, 2}) EXPECT_EQ(nullptr, AssocFindRowByKind(kind)) << kind;
+    for (int id : {0, IDOK, IDCANCEL, 1105, 1205, IDM_ABOUT})
         EXPECT_EQ(nullptr, AssocFindRowByControl(id)) << id;
 }
 
@@ -31,7 +31,7 @@ TEST(AssocTables, AnchorsFollowTheWidthOnly)
         if (d.x) movers += std::to_string(row.id) + " ";
     }
     EXPECT_EQ("1106 1206 1 2 ", movers);
-    const AssocAnchorRow all = {0, true, true, true, true};
+    const AssocAnchorRow all = {0, ANCHOR_MOVE_X | ANCHOR_MOVE_Y | ANCHOR_GROW_X | ANCHOR_GROW_Y};
     const AssocMoveDeltas d = AssocAnchorDeltas(&all, 3, -2);
     EXPECT_TRUE(d.x == 3 && d.y == -2 && d.cx == 3 && d.cy == -2);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "assoc/settings.h"
+#include "assoc/settings_diff.h"
 
 #include <stddef.h>
 #include <string.h>
@@ -10,10 +10,10 @@
 TEST(AssociationKinds, TableNamesFilesThenFoldersWithTheirBlocks)
 {
     ASSERT_EQ(2, ASSOC_KIND_COUNT);
-    EXPECT_EQ(1000, AssociationKindTable[0].id);
+    EXPECT_EQ(0, AssociationKindTable[0].index);
     EXPECT_EQ(1u, AssociationKindTable[0].flag);
     EXPECT_STREQ("*", AssociationKindTable[0].className);
-    EXPECT_EQ(1001, AssociationKindTable[1].id);
+    EXPECT_EQ(1, AssociationKindTable[1].index);
     EXPECT_EQ(2u, AssociationKindTable[1].flag);
     EXPECT_STREQ("directory", AssociationKindTable[1].className);
 }

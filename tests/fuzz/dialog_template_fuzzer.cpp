@@ -6,7 +6,7 @@
 #include <string.h>
 
 #include "about/dialog_template.h"
-#include "app/mem.h"
+#include "base/mem.h"
 
 namespace {
 

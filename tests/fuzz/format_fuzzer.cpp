@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "text/str.h"
+#include "text/format.h"
 
 namespace {
 

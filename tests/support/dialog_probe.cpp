@@ -1,6 +1,6 @@
 #include "support/dialog_probe.h"
 
-#include "app/mem.h"
+#include "base/mem.h"
 #include "support/box_answerer.h"
 
 bool operator==(const RECT& a, const RECT& b)

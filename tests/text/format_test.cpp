@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "text/str.h"
+#include "text/format.h"
 
 // The contract must hold for every formatter behind StrFormatBounded: msvcrt's
 // in the Windows builds, the C library's natively.

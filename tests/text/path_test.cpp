@@ -98,7 +98,7 @@ TEST(PathJoin, JoinsWithinThePathBuffer)
         // One byte past the buffer is watched: the join must never reach it.
         char out[PATH_BUFFER_SIZE + 1];
         memset(out, '#', sizeof out);
-        EXPECT_TRUE(PathJoin(out, row.folder.c_str(), row.name.c_str()));
+        PathJoin(out, row.folder.c_str(), row.name.c_str());
         EXPECT_EQ(row.joined, std::string(out));
         EXPECT_EQ('#', out[PATH_BUFFER_SIZE]);
     }

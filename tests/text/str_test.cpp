@@ -136,13 +136,4 @@ TEST(StrEnd, PointsAtTheTerminator)
     EXPECT_EQ(s + 4, StrEnd(s + 4));
 }
 
-TEST(MemZero, ZeroesExactlyTheBlock)
-{
-    unsigned char block[8];
-    memset(block, 0xAA, sizeof block);
-    EXPECT_EQ(block + 6, MemZero(block + 1, 5));
-    const unsigned char expected[8] = {0xAA, 0, 0, 0, 0, 0, 0xAA, 0xAA};
-    EXPECT_EQ(0, memcmp(expected, block, sizeof block));
-}
-
 }  // namespace

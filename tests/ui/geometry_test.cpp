@@ -9,7 +9,7 @@
 #include <string>
 
 #include "support/dialog_probe.h"
-#include "app/mem.h"
+#include "base/mem.h"
 #include "ui/geometry.h"
 
 namespace {
@@ -86,8 +86,8 @@ TEST_F(Geometry, GettersReportTheOuterScreenRectangle)
     const RECT r = RectOf(label);
     POINT pos = {};
     SIZE size = {};
-    EXPECT_TRUE(WndGetPos(label, &pos));
-    EXPECT_TRUE(WndGetSize(label, &size));
+    WndGetPos(label, &pos);
+    WndGetSize(label, &size);
     EXPECT_EQ(r, (RECT{pos.x, pos.y, pos.x + size.cx, pos.y + size.cy}));
     EXPECT_EQ(r.right - r.left, WndGetWidth(label));
     EXPECT_EQ(r.bottom - r.top, WndGetHeight(label));
@@ -100,7 +100,7 @@ TEST_F(Geometry, GettersReportTheOuterScreenRectangle)
     ClientToScreen(dlg, &client);
     EXPECT_LT(WndGetTop(dlg), client.y);
     POINT offset = client;
-    EXPECT_TRUE(WndOffsetFrom(dlg, &offset));
+    WndOffsetFrom(dlg, &offset);
     EXPECT_EQ(client.x - RectOf(dlg).left, offset.x);
     EXPECT_EQ(client.y - RectOf(dlg).top, offset.y);
 }

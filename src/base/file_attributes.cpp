@@ -1,4 +1,4 @@
-#include "app/file_tests.h"
+#include "base/file_attributes.h"
 
 #include <windows.h>
 
@@ -12,7 +12,9 @@ bool PathExists(const char* path)
 static bool HasDirectoryBit(const char* path, bool wanted)
 {
     const DWORD a = GetFileAttributesA(path);
-    if (a == INVALID_FILE_ATTRIBUTES) return false;
+    if (a == INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
     return ((a & FILE_ATTRIBUTE_DIRECTORY) != 0) == wanted;
 }
 

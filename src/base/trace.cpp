@@ -1,15 +1,10 @@
-#include "app/trace.h"
+#include "base/trace.h"
 
 #include <windows.h>
 
-#include "text/str.h"
+#include "text/format.h"
 
-TraceSink g_traceSink = TraceToDebugger;
-
-TraceSink GetTraceSink()
-{
-    return g_traceSink ? g_traceSink : TraceToDebugger;
-}
+namespace {
 
 int TraceToDebugger(const char* format, ...)
 {
@@ -20,4 +15,11 @@ int TraceToDebugger(const char* format, ...)
     va_end(args);
     OutputDebugStringA(line);
     return r;
+}
+
+}  // namespace
+
+TraceSink GetTraceSink()
+{
+    return TraceToDebugger;
 }

@@ -1,4 +1,4 @@
-#include "app/system_library.h"
+#include "base/system_library.h"
 
 #include "text/path.h"
 
@@ -6,7 +6,9 @@ HMODULE LoadSystemLibrary(const char* name)
 {
     char folder[PATH_BUFFER_SIZE];
     const UINT n = GetSystemDirectoryA(folder, sizeof folder);
-    if (n == 0 || n >= sizeof folder) return nullptr;
+    if (n == 0 || n >= sizeof folder) {
+        return nullptr;
+    }
     char path[PATH_BUFFER_SIZE];
     PathJoin(path, folder, name);
     return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
@@ -15,10 +17,14 @@ HMODULE LoadSystemLibrary(const char* name)
 bool InitCommonControlsFromSystem()
 {
     HMODULE comctl = LoadSystemLibrary("comctl32.dll");
-    if (!comctl) return false;
+    if (!comctl) {
+        return false;
+    }
     typedef void(WINAPI * InitFn)(void);
     InitFn init = GetSystemProc<InitFn>(comctl, "InitCommonControls");
-    if (!init) return false;
+    if (!init) {
+        return false;
+    }
     init();
     return true;
 }

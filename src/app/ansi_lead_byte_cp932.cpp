@@ -1,8 +1,0 @@
-#include "app/ansi_lead_byte.h"
-
-// Off Windows there is no process code page to ask: the program's texts are
-// code page 932, so its lead ranges stand in for it.
-bool AnsiIsLeadByte(unsigned byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}

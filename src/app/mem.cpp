@@ -1,9 +1,0 @@
-#include "app/mem.h"
-
-#include <stdlib.h>
-
-bool MemFree(void* block)
-{
-    free(block);
-    return true;
-}
