@@ -157,14 +157,20 @@ TEST(NoboExeOpen, OpensTheDestinationOncePerMovedItem)
     ASSERT_TRUE(WriteFileBytes(w + "\\in\\b.txt", "b"));
     ASSERT_TRUE(MakeFolder(w + "\\in\\c"));
     ASSERT_TRUE(WriteFileBytes(w + "\\b.txt", "old b"));
-    // b clashes and is declined: opened for a and c only.
-    const OutsideRun run =
-        Nobo(Quoted(w + "\\in\\a.txt") + L" /open " + Quoted(w + "\\in\\missing") + L" " +
-             Quoted(w + "\\in\\b.txt") + L" " + Quoted(w + "\\in\\c"));
+    // d clashes with a folder and is accepted first: opened only if the shell
+    // really merged it (Windows does, Wine's shell moves nothing). b clashes
+    // and is declined: not opened.
+    const std::string v = s / "v";
+    for (const char* f : {"", "\\in", "\\in\\d", "\\d"}) ASSERT_TRUE(MakeFolder(v + f));
+    const OutsideRun run = Nobo(Quoted(v + "\\in\\d") + L" " + Quoted(w + "\\in\\a.txt") +
+                                    L" /open " + Quoted(w + "\\in\\missing") + L" " +
+                                    Quoted(w + "\\in\\b.txt") + L" " + Quoted(w + "\\in\\c"),
+                                AnswerInOrder({IDYES, IDNO}));
     EXPECT_EQ(0, run.exitCode);
-    EXPECT_EQ(1u, run.boxes.size());
+    EXPECT_EQ(2u, run.boxes.size());
     EXPECT_EQ("a.txt b.txt c\\ in\\", ListFolder(w));
-    EXPECT_EQ(w + "\n" + w + "\n", opens.Opened(2));
+    const bool merged = ListFolder(v + "\\in").empty();
+    EXPECT_EQ((merged ? v + "\n" : "") + w + "\n" + w + "\n", opens.Opened(merged ? 3 : 2));
 }
 
 TEST(NoboExeOpen, OpensADriveRootAsItsRoot)
