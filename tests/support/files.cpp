@@ -1,0 +1,133 @@
+#include "support/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+void List(const std::string& root, const std::string& relative, std::vector<std::string>* out)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((root + "\\" + relative + "*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = fd.cFileName;
+        if (name == "." || name == "..") continue;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            out->push_back(relative + name + "\\");
+            List(root, relative + name + "\\", out);
+        } else {
+            out->push_back(relative + name + "=" + ReadBytes(root + "\\" + relative + name));
+        }
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+}
+
+}  // namespace
+
+Scratch::Scratch(const char* tag)
+{
+    static unsigned serial = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    path_ = std::string(temp) + "nobo-" + tag + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++serial);
+    RemoveTree(path_);
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+Scratch::~Scratch()
+{
+    RemoveTree(path_);
+}
+
+bool MakeTree(const std::string& root, const std::vector<std::string>& entries)
+{
+    bool ok = true;
+    for (const std::string& entry : entries) {
+        const size_t equals = entry.find('=');
+        const std::string path = entry.substr(0, equals);
+        for (size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1))
+            CreateDirectoryA((root + "\\" + path.substr(0, cut)).c_str(), nullptr);
+        if (equals != std::string::npos) ok &= WriteBytes(root + "\\" + path, entry.substr(equals + 1));
+        ok &= Exists(root + "\\" + path);
+    }
+    return ok;
+}
+
+std::string ListTree(const std::string& root)
+{
+    std::vector<std::string> all;
+    List(root, "", &all);
+    std::sort(all.begin(), all.end());
+    std::string out;
+    for (const std::string& e : all) out += (out.empty() ? "" : " ") + e;
+    return out;
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes)
+{
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+    return ok && written == bytes.size();
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes(GetFileSize(f, nullptr), '\0');
+    DWORD got = 0;
+    if (!bytes.empty()) ReadFile(f, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(f);
+    bytes.resize(got);
+    return bytes;
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool RemoveTree(const std::string& path)
+{
+    const DWORD a = GetFileAttributesA(path.c_str());
+    if (a == INVALID_FILE_ATTRIBUTES) return true;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL | (a & FILE_ATTRIBUTE_DIRECTORY));
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return DeleteFileA(path.c_str()) != 0;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = fd.cFileName;
+            if (name != "." && name != "..") RemoveTree(path + "\\" + name);
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    return RemoveDirectoryA(path.c_str()) != 0;
+}
+
+// Wine's Recycle Bin is the XDG trash of the Unix side; Z: is the Unix root.
+std::vector<std::string> BinContents()
+{
+    std::vector<std::string> contents;
+    char unix[MAX_PATH];
+    const DWORD n = GetEnvironmentVariableA("XDG_DATA_HOME", unix, sizeof unix);
+    if (n == 0 || n >= sizeof unix) return contents;
+    std::string folder = std::string("Z:") + unix + "/Trash/files";
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return contents;
+    do {
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            contents.push_back(ReadBytes(folder + "\\" + fd.cFileName));
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    return contents;
+}

@@ -1,0 +1,258 @@
+#include "support/program.h"
+
+#include <algorithm>
+
+struct Program::State {
+    std::wstring line;
+    std::wstring folder;
+    std::vector<wchar_t> environment;  // empty: ours
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE thread = nullptr;
+    HANDLE process = nullptr;
+    DWORD id = 0;
+    int exitCode = -1;
+    bool killed = false;
+    CRITICAL_SECTION lock;
+    std::vector<std::string> trace;
+};
+
+namespace {
+
+std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& overrides)
+{
+    std::vector<std::wstring> all;
+    wchar_t* block = GetEnvironmentStringsW();
+    for (const wchar_t* p = block; *p; p += wcslen(p) + 1) all.push_back(p);
+    FreeEnvironmentStringsW(block);
+    for (const std::wstring& entry : overrides) {
+        const std::wstring name = entry.substr(0, entry.find(L'=') + 1);
+        all.erase(std::remove_if(all.begin(), all.end(),
+                                 [&](const std::wstring& e) { return e.rfind(name, 0) == 0; }),
+                  all.end());
+        all.push_back(entry);
+    }
+    std::vector<wchar_t> out;
+    for (const std::wstring& e : all) out.insert(out.end(), e.c_str(), e.c_str() + e.size() + 1);
+    out.push_back(0);
+    return out;
+}
+
+std::string DebugText(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info)
+{
+    std::string bytes(info.nDebugStringLength * (info.fUnicode ? 2 : 1), '\0');
+    SIZE_T got = 0;
+    ReadProcessMemory(process, info.lpDebugStringData, &bytes[0], bytes.size(), &got);
+    bytes.resize(got);
+    if (info.fUnicode) return Narrow(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), got / 2).c_str());
+    return bytes.c_str();
+}
+
+// The debugger must be the thread that started the process.
+DWORD WINAPI Debug(void* param)
+{
+    Program::State* s = static_cast<Program::State*>(param);
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::wstring line = s->line;
+    const bool started = CreateProcessW(
+        nullptr, &line[0], nullptr, nullptr, FALSE,
+        DEBUG_ONLY_THIS_PROCESS | CREATE_UNICODE_ENVIRONMENT,
+        s->environment.empty() ? nullptr : s->environment.data(),
+        s->folder.empty() ? nullptr : s->folder.c_str(), &si, &pi);
+    if (started) {
+        CloseHandle(pi.hThread);
+        s->process = pi.hProcess;
+        s->id = pi.dwProcessId;
+    }
+    SetEvent(s->ready);
+    for (bool ended = !started; !ended;) {
+        DEBUG_EVENT ev;
+        if (!WaitForDebugEvent(&ev, INFINITE)) break;
+        DWORD status = DBG_CONTINUE;
+        switch (ev.dwDebugEventCode) {
+            case CREATE_PROCESS_DEBUG_EVENT:
+                if (ev.u.CreateProcessInfo.hFile) CloseHandle(ev.u.CreateProcessInfo.hFile);
+                break;
+            case LOAD_DLL_DEBUG_EVENT:
+                if (ev.u.LoadDll.hFile) CloseHandle(ev.u.LoadDll.hFile);
+                break;
+            case OUTPUT_DEBUG_STRING_EVENT: {
+                const std::string text = DebugText(s->process, ev.u.DebugString);
+                EnterCriticalSection(&s->lock);
+                s->trace.push_back(text);
+                LeaveCriticalSection(&s->lock);
+                break;
+            }
+            case EXCEPTION_DEBUG_EVENT:
+                // The loader's breakpoint is ours; a real fault goes to the program.
+                if (ev.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT)
+                    status = DBG_EXCEPTION_NOT_HANDLED;
+                break;
+            case EXIT_PROCESS_DEBUG_EVENT:
+                s->exitCode = s->killed ? -2 : static_cast<int>(ev.u.ExitProcess.dwExitCode);
+                ended = true;
+                break;
+        }
+        ContinueDebugEvent(ev.dwProcessId, ev.dwThreadId, status);
+    }
+    return 0;
+}
+
+struct Search {
+    DWORD id;
+    const std::string* caption;
+    const std::vector<HWND>* seen;
+    HWND found;
+};
+
+BOOL CALLBACK Match(HWND hwnd, LPARAM param)
+{
+    Search* s = reinterpret_cast<Search*>(param);
+    DWORD id = 0;
+    GetWindowThreadProcessId(hwnd, &id);
+    if (id != s->id || !IsWindowVisible(hwnd)) return TRUE;
+    if (std::find(s->seen->begin(), s->seen->end(), hwnd) != s->seen->end()) return TRUE;
+    if (!s->caption->empty() && Text(hwnd) != *s->caption) return TRUE;
+    s->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+Program::Program(const std::wstring& commandLine, const std::string& folder,
+                 const std::vector<std::wstring>& environment)
+    : state_(new State)
+{
+    InitializeCriticalSection(&state_->lock);
+    state_->line = commandLine;
+    state_->folder = Widen(folder);
+    if (!environment.empty()) state_->environment = EnvironmentBlock(environment);
+    state_->thread = CreateThread(nullptr, 0, Debug, state_, 0, nullptr);
+    WaitForSingleObject(state_->ready, INFINITE);
+}
+
+Program::~Program()
+{
+    Wait(0);
+    CloseHandle(state_->thread);
+    CloseHandle(state_->ready);
+    if (state_->process) CloseHandle(state_->process);
+    DeleteCriticalSection(&state_->lock);
+    delete state_;
+}
+
+bool Program::Started() const
+{
+    return state_->process != nullptr;
+}
+
+DWORD Program::Id() const
+{
+    return state_->id;
+}
+
+HWND Program::Next(const std::string& caption, unsigned timeoutMs)
+{
+    Search search = {state_->id, &caption, &seen_, nullptr};
+    WaitFor([&] {
+        EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+        return search.found || WaitForSingleObject(state_->thread, 0) == WAIT_OBJECT_0;
+    }, timeoutMs);
+    if (search.found) seen_.push_back(search.found);
+    return search.found;
+}
+
+int Program::Wait(unsigned timeoutMs)
+{
+    if (WaitForSingleObject(state_->thread, timeoutMs) == WAIT_TIMEOUT) {
+        state_->killed = true;
+        TerminateProcess(state_->process, 99);
+        WaitForSingleObject(state_->thread, INFINITE);
+    }
+    return state_->exitCode;
+}
+
+std::vector<std::string> Program::Trace() const
+{
+    EnterCriticalSection(&state_->lock);
+    std::vector<std::string> copy = state_->trace;
+    LeaveCriticalSection(&state_->lock);
+    return copy;
+}
+
+std::string BesideTest(const char* name)
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+}
+
+std::wstring NoboLine(const std::string& arguments)
+{
+    return Widen(Quoted(BesideTest("nobo.exe")) + " " + arguments);
+}
+
+std::string Quoted(const std::string& path)
+{
+    return "\"" + path + "\"";
+}
+
+std::wstring Widen(const std::string& ansi)
+{
+    std::wstring wide(ansi.size() + 1, L'\0');
+    wide.resize(MultiByteToWideChar(932, 0, ansi.c_str(), -1, &wide[0], static_cast<int>(wide.size())));
+    if (!wide.empty()) wide.pop_back();
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide)
+{
+    std::string ansi(wide.size() * 2 + 1, '\0');
+    ansi.resize(WideCharToMultiByte(932, 0, wide.c_str(), -1, &ansi[0], static_cast<int>(ansi.size()), nullptr, nullptr));
+    if (!ansi.empty()) ansi.pop_back();
+    return ansi;
+}
+
+std::string Text(HWND window)
+{
+    wchar_t text[4096] = L"";
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &got);
+    return Narrow(text);
+}
+
+std::string ItemText(HWND dialog, int id)
+{
+    HWND item = GetDlgItem(dialog, id);
+    return item ? Text(item) : "<no item>";
+}
+
+void Press(HWND dialog, int id)
+{
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+Outcome RunNobo(const std::string& arguments, const std::vector<int>& answers,
+                void (*before)(size_t i, void* context), void* context)
+{
+    Outcome out = {-1, {}, {}};
+    Program nobo(NoboLine(arguments));
+    if (!nobo.Started()) return out;
+    while (HWND box = nobo.Next("", 30000)) {
+        // Its message may still be on its way: the box is read once it has one.
+        WaitFor([&] { return !ItemText(box, 0xFFFF).empty() || !GetDlgItem(box, 0xFFFF); }, 2000);
+        Box seen = {Text(box), ItemText(box, 0xFFFF), GetDlgItem(box, IDYES) != nullptr, 0};
+        const size_t i = out.boxes.size();
+        seen.answer = i < answers.size() ? answers[i] : seen.question ? IDNO : IDOK;
+        if (before) before(i, context);
+        out.boxes.push_back(seen);
+        Press(box, seen.answer);
+    }
+    out.exitCode = nobo.Wait();
+    out.trace = nobo.Trace();
+    return out;
+}
