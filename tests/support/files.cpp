@@ -50,7 +50,8 @@ bool MakeTree(const std::string& root, const std::vector<std::string>& entries)
         const std::string path = entry.substr(0, equals);
         for (size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1))
             CreateDirectoryA((root + "\\" + path.substr(0, cut)).c_str(), nullptr);
-        if (equals != std::string::npos) ok &= WriteBytes(root + "\\" + path, entry.substr(equals + 1));
+        if (equals != std::string::npos)
+            ok &= WriteBytes(root + "\\" + path, entry.substr(equals + 1));
         ok &= Exists(root + "\\" + path);
     }
     return ok;

@@ -11,8 +11,14 @@ public:
     Scratch(const Scratch&) = delete;
     Scratch& operator=(const Scratch&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
+    const std::string& Path() const
+    {
+        return path_;
+    }
+    std::string operator/(const std::string& relative) const
+    {
+        return path_ + "\\" + relative;
+    }
 
 private:
     std::string path_;

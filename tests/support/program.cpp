@@ -43,7 +43,9 @@ std::string DebugText(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info)
     SIZE_T got = 0;
     ReadProcessMemory(process, info.lpDebugStringData, &bytes[0], bytes.size(), &got);
     bytes.resize(got);
-    if (info.fUnicode) return Narrow(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), got / 2).c_str());
+    if (info.fUnicode)
+        return Narrow(
+            std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), got / 2).c_str());
     return bytes.c_str();
 }
 
@@ -55,11 +57,10 @@ DWORD WINAPI Debug(void* param)
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     std::wstring line = s->line;
-    const bool started = CreateProcessW(
-        nullptr, &line[0], nullptr, nullptr, FALSE,
-        DEBUG_ONLY_THIS_PROCESS | CREATE_UNICODE_ENVIRONMENT,
-        s->environment.empty() ? nullptr : s->environment.data(),
-        s->folder.empty() ? nullptr : s->folder.c_str(), &si, &pi);
+    const bool started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE,
+                                        DEBUG_ONLY_THIS_PROCESS | CREATE_UNICODE_ENVIRONMENT,
+                                        s->environment.empty() ? nullptr : s->environment.data(),
+                                        s->folder.empty() ? nullptr : s->folder.c_str(), &si, &pi);
     if (started) {
         CloseHandle(pi.hThread);
         s->process = pi.hProcess;
@@ -155,10 +156,12 @@ DWORD Program::Id() const
 HWND Program::Next(const std::string& caption, unsigned timeoutMs)
 {
     Search search = {state_->id, &caption, &seen_, nullptr};
-    WaitFor([&] {
-        EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-        return search.found || WaitForSingleObject(state_->thread, 0) == WAIT_OBJECT_0;
-    }, timeoutMs);
+    WaitFor(
+        [&] {
+            EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+            return search.found || WaitForSingleObject(state_->thread, 0) == WAIT_OBJECT_0;
+        },
+        timeoutMs);
     if (search.found) seen_.push_back(search.found);
     return search.found;
 }
@@ -202,7 +205,8 @@ std::string Quoted(const std::string& path)
 std::wstring Widen(const std::string& ansi)
 {
     std::wstring wide(ansi.size() + 1, L'\0');
-    wide.resize(MultiByteToWideChar(932, 0, ansi.c_str(), -1, &wide[0], static_cast<int>(wide.size())));
+    wide.resize(
+        MultiByteToWideChar(932, 0, ansi.c_str(), -1, &wide[0], static_cast<int>(wide.size())));
     if (!wide.empty()) wide.pop_back();
     return wide;
 }
@@ -210,7 +214,8 @@ std::wstring Widen(const std::string& ansi)
 std::string Narrow(const std::wstring& wide)
 {
     std::string ansi(wide.size() * 2 + 1, '\0');
-    ansi.resize(WideCharToMultiByte(932, 0, wide.c_str(), -1, &ansi[0], static_cast<int>(ansi.size()), nullptr, nullptr));
+    ansi.resize(WideCharToMultiByte(932, 0, wide.c_str(), -1, &ansi[0],
+                                    static_cast<int>(ansi.size()), nullptr, nullptr));
     if (!ansi.empty()) ansi.pop_back();
     return ansi;
 }

@@ -1,0 +1,145 @@
+// Renders the README's pictures: runs the real nobo.exe on the screen bed,
+// brings it to each state a reader should see, and saves each window as it
+// is on the screen, as a BMP file in the folder given as the argument.
+#include <windows.h>
+#include <sddl.h>
+
+#include <string>
+#include <vector>
+
+#include "resource.h"
+#include "support/files.h"
+#include "support/program.h"
+
+namespace {
+
+std::string g_folder;
+
+// The window's screen rectangle, once two captures in a row agree.
+bool Shoot(HWND window, const char* name)
+{
+    if (!window) return false;
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    RECT r;
+    GetWindowRect(window, &r);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = r.right - r.left;
+    info.biHeight = r.bottom - r.top;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::string rows, last;
+    for (int tries = 0; tries < 40 && (rows.empty() || rows != last); ++tries) {
+        Sleep(100);
+        last = rows;
+        HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+        void* bits = nullptr;
+        HBITMAP dib = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                       &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(memory, dib);
+        BitBlt(memory, 0, 0, info.biWidth, info.biHeight, screen, r.left, r.top, SRCCOPY);
+        GdiFlush();
+        rows.assign(static_cast<const char*>(bits), ((info.biWidth * 3 + 3) & ~3) * info.biHeight);
+        SelectObject(memory, old);
+        DeleteObject(dib);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+    BITMAPFILEHEADER head = {};
+    head.bfType = 0x4D42;
+    head.bfOffBits = sizeof head + sizeof info;
+    head.bfSize = static_cast<DWORD>(head.bfOffBits + rows.size());
+    const std::string file = std::string(reinterpret_cast<const char*>(&head), sizeof head) +
+                             std::string(reinterpret_cast<const char*>(&info), sizeof info) + rows;
+    return WriteBytes(g_folder + "\\" + name + ".bmp", file);
+}
+
+// Each key's access for everyone, as a standard user meets HKEY_CLASSES_ROOT
+// ("D:P(A;;KR;;;WD)": read only), or back to what it was.
+struct Locked {
+    HKEY key;
+    std::vector<char> was;
+};
+std::vector<Locked> Lock(const char* const* paths, size_t count)
+{
+    std::vector<Locked> locked;
+    PSECURITY_DESCRIPTOR readOnly = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                         &readOnly, nullptr);
+    for (size_t i = 0; i < count; ++i) {
+        Locked k = {nullptr, std::vector<char>(4096)};
+        DWORD size = static_cast<DWORD>(k.was.size());
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, paths[i], 0, READ_CONTROL | WRITE_DAC, &k.key) ||
+            RegGetKeySecurity(k.key, DACL_SECURITY_INFORMATION, k.was.data(), &size))
+            continue;
+        RegSetKeySecurity(k.key, DACL_SECURITY_INFORMATION, readOnly);
+        locked.push_back(k);
+    }
+    LocalFree(readOnly);
+    return locked;
+}
+void Unlock(const std::vector<Locked>& locked)
+{
+    for (const Locked& k : locked) {
+        RegSetKeySecurity(k.key, DACL_SECURITY_INFORMATION, const_cast<char*>(k.was.data()));
+        RegCloseKey(k.key);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) return 2;
+    g_folder = argv[1];
+    bool ok = true;
+    // Installed where the README puts it, so the command line shown is a likely one.
+    const std::string exe = "C:\\Program Files\\nobo\\nobo.exe";
+    CreateDirectoryA("C:\\Program Files\\nobo", nullptr);
+    CopyFileA(BesideTest("nobo.exe").c_str(), exe.c_str(), FALSE);
+    {
+        Program setup(Widen(Quoted(exe)));
+        HWND dialog = setup.Next("nobo の関連づけ");
+        ok &= Shoot(dialog, "setup-collapsed");
+        RECT collapsed;
+        GetWindowRect(dialog, &collapsed);
+        SendMessageW(GetDlgItem(dialog, IDC_FILE_ENABLE), BM_CLICK, 0, 0);
+        Press(dialog, IDC_FILE_DETAILS);
+        RECT r;
+        WaitFor([&] {
+            GetWindowRect(dialog, &r);
+            return r.bottom - r.top > collapsed.bottom - collapsed.top;
+        });
+        // Wide enough for the whole command line.
+        SetWindowPos(dialog, nullptr, 0, 0, 2 * (collapsed.right - collapsed.left),
+                     r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+        ok &= Shoot(dialog, "setup-file-expanded");
+        PostMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
+        ok &= Shoot(setup.Next(), "about");
+    }
+    {
+        static const char* const kKeys[] = {"*", "*\\shell", "directory", "directory\\shell"};
+        const std::vector<Locked> locked = Lock(kKeys, sizeof kKeys / sizeof *kKeys);
+        Program setup(Widen(Quoted(exe)));
+        HWND dialog = setup.Next("nobo の関連づけ");
+        SendMessageW(GetDlgItem(dialog, IDC_DIR_ENABLE), BM_CLICK, 0, 0);
+        Press(dialog, IDOK);
+        HWND refusal = setup.Next("関連づけエラー - [nobo]");
+        ok &= Shoot(refusal, "setup-needs-admin");
+        Press(refusal, IDNO);
+        Press(dialog, IDCANCEL);
+        setup.Wait();
+        Unlock(locked);
+    }
+    // The README's own example.
+    MakeTree("C:", {"work\\inbox\\report.txt=new", "work\\report.txt=old"});
+    Program clash(NoboLine(Quoted("C:\\work\\inbox\\report.txt")));
+    HWND box = clash.Next();
+    ok &= Shoot(box, "clash-question");
+    Press(box, IDNO);
+    clash.Wait();
+    RemoveTree("C:\\work");
+    RemoveTree("C:\\Program Files\\nobo");
+    return ok ? 0 : 1;
+}
