@@ -51,11 +51,11 @@ TEST(PathJoin, JoinsWithinThePathBuffer)
     const std::tuple<std::string, std::string, std::string> rows[] = {
         {"C:\\work", "a.txt", "C:\\work\\a.txt"},
         {"C:\\", "a.txt", "C:\\a.txt"},
-        {"C:\\\x95\x5C", "a", "C:\\\x95\x5C\\a"},
+        {"C:\\\x95\x5C", "a", "C:\\\x95\x5C\\a"},  // 表's 5C is no separator: one is added
         {"C:\\a", "..", "C:\\"},
         {"C:", "..", "C:"},  // no separator: no parent to name
         {"C:\\\x95\x5C\\x", "..", "C:\\\x95\x5C"},
-        {"\x83\x5C\\x", "..", "\x83\x5C\\"},
+        {"\x83\x5C\\x", "..", "\x83\x5C\\"},  // ソ's 5C is no root separator: one is put back
         // 259 characters when a separator is added, 260 when the folder has one.
         {a, "0123456789", a + "\\01234567"},
         {a + "\\", "0123456789", a + "\\012345678"},
