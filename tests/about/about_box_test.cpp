@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "support/files.h"
 #include "support/screen.h"
@@ -38,31 +37,18 @@ TEST(AboutBox, ShowsItsTextsInFullAndTheSystemLibrarysOnly)
     }
 }
 
-// The shell's "open" of http addresses, pointed at a recorder for the test.
-struct HttpRecorder {
-    const char* key = "http\\shell\\open\\command";
-    Scratch folder{"open"};
-    char old[1024] = "";
-    LONG size = sizeof old;
-    HttpRecorder()
-    {
-        RegQueryValueA(HKEY_CLASSES_ROOT, key, old, &size);
-        RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ,
-                     ("cmd /c echo %1>>" + Quoted(Opened())).c_str(), 0);
-    }
-    ~HttpRecorder()
-    {
-        RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, old, 0);
-    }
-    std::string Opened() const
-    {
-        return folder / "opened";
-    }
-};
-
 TEST(AboutBox, ClosesOnEnterEscOrAClickOnItsLink)
 {
-    HttpRecorder shell;
+    // The shell's "open" of http addresses points at a recorder for the test.
+    Scratch folder("open");
+    const std::string opened = folder / "opened", key = "http\\shell\\open\\command";
+    char old[1024] = "";
+    LONG size = sizeof old;
+    RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), old, &size);
+    RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ,
+                 ("cmd /c echo %1>>" + Quoted(opened)).c_str(), 0);
+    std::shared_ptr<void> restored(
+        nullptr, [&](void*) { RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, old, 0); });
     const struct {
         const char* name;
         WPARAM key;  // else a press on the link, released at (x, y) in it
@@ -75,20 +61,22 @@ TEST(AboutBox, ClosesOnEnterEscOrAClickOnItsLink)
         {"release outside", 0, -4, -4, false, false},
     };
     for (const auto& row : rows) {
-        DeleteFileA(shell.Opened().c_str());
+        DeleteFileA(opened.c_str());
         Program nobo(NoboLine(""));
         HWND box = OpenAboutBox(nobo);
         ASSERT_NE(nullptr, box);
         HWND link = GetDlgItem(box, ABOUT_LINK);
         const std::string url = Text(link);
-        if (row.key)
+        if (row.key) {
             PostMessageW(box, WM_KEYDOWN, row.key, 0);
-        else
-            Drag(OnScreen(link, 2, 2), OnScreen(link, row.x, row.y));
+        } else {
+            Mouse(OnScreen(link, 2, 2), MOUSEEVENTF_LEFTDOWN);
+            Mouse(OnScreen(link, row.x, row.y), MOUSEEVENTF_LEFTUP);
+        }
         EXPECT_EQ(row.closes, WaitFor([&] { return !IsWindow(box); }, 3000)) << row.name;
-        const std::string opened = row.opens ? url + "\r\n" : "<missing>";
-        WaitFor([&] { return ReadBytes(shell.Opened()) == opened; }, 3000);
-        EXPECT_EQ(opened, ReadBytes(shell.Opened())) << row.name;
+        const std::string expected = row.opens ? url + "\r\n" : "<missing>";
+        WaitFor([&] { return ReadBytes(opened) == expected; }, 3000);
+        EXPECT_EQ(expected, ReadBytes(opened)) << row.name;
     }
 }
 

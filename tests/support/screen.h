@@ -12,9 +12,8 @@ enum { ABOUT_PRODUCT = 101, ABOUT_LINK = 102, ABOUT_RESOURCES = 103 };
 HWND OpenAboutBox(Program& nobo);
 // A point of a window's client area in screen coordinates.
 POINT OnScreen(HWND window, int x, int y);
-// The mouse moved to a screen point, as the hardware would move it; and the
-// left button pressed at one point and released at another.
-void MouseTo(POINT at);
-void Drag(POINT from, POINT to);
+// The mouse moved to a screen point as the hardware would move it, and there
+// a button pressed or released (buttons: MOUSEEVENTF_LEFTDOWN, ...).
+void Mouse(POINT at, DWORD buttons = 0);
 // How many pixels of a window's client area the screen shows in a colour.
 size_t CountColour(HWND window, COLORREF colour);

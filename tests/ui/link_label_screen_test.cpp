@@ -9,20 +9,23 @@ namespace {
 TEST(LinkLabelScreen, LightsUnderTheCursorAndDimsWhenItLeaves)
 {
     const COLORREF hot = RGB(255, 0, 0), normal = RGB(0, 0, 255);
-    MouseTo({5, 5});  // the box opens centred on the cursor: keep it off the link
+    Mouse({5, 5});  // the box opens centred on the cursor: keep it off the link
     Program nobo(NoboLine(""));
     HWND box = OpenAboutBox(nobo);
     ASSERT_NE(nullptr, box);
     HWND link = GetDlgItem(box, ABOUT_LINK);
-    MouseTo(OnScreen(box, 2, 2));
-    ASSERT_TRUE(WaitFor([&] { return CountColour(link, normal) > 0; })) << "never painted";
-    EXPECT_EQ(0u, CountColour(link, hot));
-    MouseTo(OnScreen(link, 2, 2));
-    EXPECT_TRUE(
-        WaitFor([&] { return CountColour(link, hot) > 0 && CountColour(link, normal) == 0; }));
-    MouseTo(OnScreen(box, 2, 2));
-    EXPECT_TRUE(
-        WaitFor([&] { return CountColour(link, normal) > 0 && CountColour(link, hot) == 0; }));
+    // The cursor held at a point, moving a pixel back and forth as a hand
+    // does, until only one of the two colours shows.
+    auto shows = [&](POINT at, COLORREF only, COLORREF other) {
+        LONG wobble = 0;
+        return WaitFor([&] {
+            Mouse({at.x + (wobble ^= 1), at.y});
+            return CountColour(link, only) > 0 && CountColour(link, other) == 0;
+        });
+    };
+    ASSERT_TRUE(shows(OnScreen(box, 2, 2), normal, hot)) << "never painted";
+    EXPECT_TRUE(shows(OnScreen(link, 2, 2), hot, normal)) << "not lit under the cursor";
+    EXPECT_TRUE(shows(OnScreen(box, 2, 2), normal, hot)) << "still lit once the cursor left";
 }
 
 }  // namespace
