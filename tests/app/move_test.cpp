@@ -41,32 +41,20 @@ TEST(Move, ItemsInADriveRootStay)
 
 // The shell's "open" of folders replaced for the test's time: it leaves an
 // empty file "opened" in the folder (one file each: concurrent appends fail).
-class OpenRecorder {
-public:
+const char kOpen[] = "Folder\\shell\\open\\command";
+struct OpenRecorder {
+    char old[1024] = "";
+    LONG size = sizeof old;
+    const bool had = RegQueryValueA(HKEY_CLASSES_ROOT, kOpen, old, &size) == ERROR_SUCCESS;
     OpenRecorder()
     {
-        DWORD made = 0;
-        RegCreateKeyExA(HKEY_CLASSES_ROOT, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                        &made);
-        if (made == REG_OPENED_EXISTING_KEY &&
-            RegQueryValueExA(key_, nullptr, nullptr, nullptr, old_, &oldSize_) != ERROR_SUCCESS)
-            oldSize_ = 0;
-        const char command[] = "cmd /c type nul>\"%1\\opened\"";
-        RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
-                       sizeof command);
+        RegSetValueA(HKEY_CLASSES_ROOT, kOpen, REG_SZ, "cmd /c type nul>\"%1\\opened\"", 0);
     }
     ~OpenRecorder()
     {
-        if (oldSize_) RegSetValueExA(key_, nullptr, 0, REG_SZ, old_, oldSize_);
-        RegCloseKey(key_);
-        if (!oldSize_) RegDeleteKeyA(HKEY_CLASSES_ROOT, kKey);
+        had ? RegSetValueA(HKEY_CLASSES_ROOT, kOpen, REG_SZ, old, 0)
+            : RegDeleteKeyA(HKEY_CLASSES_ROOT, kOpen);
     }
-
-private:
-    static constexpr const char* kKey = "Folder\\shell\\open\\command";
-    HKEY key_ = nullptr;
-    BYTE old_[1024];
-    DWORD oldSize_ = sizeof old_;
 };
 
 struct MoveRow {
