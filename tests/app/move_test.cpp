@@ -32,9 +32,7 @@ TEST(Move, ItemsInADriveRootStay)
 {
     const std::string item = "C:\\nobo-root-" + std::to_string(GetCurrentProcessId());
     ASSERT_TRUE(WriteBytes(item, "root"));
-    const Outcome run = RunNobo(Quoted(item) + " C:\\");
-    EXPECT_EQ(0, run.exitCode);
-    EXPECT_TRUE(run.boxes.empty());
+    EXPECT_TRUE(RunNobo(Quoted(item) + " C:\\").boxes.empty());
     EXPECT_EQ("root", ReadBytes(item));
     RemoveTree(item);
 }
@@ -103,18 +101,12 @@ const MoveRow kMoves[] = {
 
 std::wstring Expand(const MoveRow& row, const std::string& root)
 {
+    char shortPath[MAX_PATH] = "";
+    if (row.shortName)
+        GetShortPathNameA((root + "\\" + row.shortName).c_str(), shortPath, MAX_PATH);
     std::wstring out;
-    for (wchar_t c : row.args) {
-        if (c == L'@')
-            out += Widen(root);
-        else if (c != L'#')
-            out += c;
-        else {
-            char shortPath[MAX_PATH] = "";
-            GetShortPathNameA((root + "\\" + row.shortName).c_str(), shortPath, MAX_PATH);
-            out += L"\"" + Widen(shortPath) + L"\"";
-        }
-    }
+    for (wchar_t c : row.args)
+        out += c == L'@' ? Widen(root) : c == L'#' ? Widen(Quoted(shortPath)) : std::wstring(1, c);
     return out;
 }
 
@@ -129,7 +121,7 @@ TEST(Move, Table)
         Program nobo(NoboLine("") + Expand(row, s.Path()));
         size_t boxes = 0;
         while (HWND box = nobo.Next("", 30000))
-            Press(box, boxes < row.answers.size() ? row.answers[boxes++] : IDCANCEL);
+            Press(box, ++boxes <= row.answers.size() ? row.answers[boxes - 1] : IDNO);
         EXPECT_EQ(0, nobo.Wait());
         EXPECT_EQ(row.answers.size(), boxes);
         // The shell opens folders in processes of their own: wait for them,
@@ -144,6 +136,29 @@ TEST(Move, Table)
                       return t.find(" ignored: ") != std::string::npos;
                   }));
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Under code page 1252 é (E9) is exact but a Shift-JIS lead byte, so "é\" would
+// hide a separator from the path rules: such paths are refused, ASCII ones
+// still move. The code page comes from the locale the whole test process
+// starts in: its own CTest entry runs this under C.UTF-8 (1252).
+TEST(OtherCodePage, MovesOnlyAsciiPaths)
+{
+    if (GetACP() == 932) GTEST_SKIP() << "runs in its own CTest entry under code page 1252";
+    Scratch s("cp");
+    ASSERT_TRUE(MakeTree(s.Path(), {"in\\a\\b=b"}));
+    const std::wstring r = Widen(s.Path()), e = L"\\\u00e9";
+    for (const std::wstring& d : {r + L"\\in" + e, r + L"\\in" + e + L"\\x", r + e, r + e + L"\\x"})
+        ASSERT_TRUE(CreateDirectoryW(d.c_str(), nullptr));
+    Program nobo(NoboLine("") + L"\"" + r + L"\\in" + e + L"\\x\" " +
+                 Widen(Quoted(s / "in\\a\\b")));
+    EXPECT_EQ(nullptr, nobo.Next("", 30000));  // no question about another folder
+    EXPECT_EQ(0, nobo.Wait());
+    EXPECT_EQ("in\\ in\\a\\ in\\b=b in\\\xE9\\ in\\\xE9\\x\\ \xE9\\ \xE9\\x\\", ListTree(s.Path()));
 }
 
 }  // namespace
