@@ -26,14 +26,18 @@ TEST(Move, TypicalRequest)
     EXPECT_EQ("work\\ work\\inbox\\ work\\report.txt=r", ListTree(s.Path()));
 }
 
-// The first cut leaves "C:", the drive's current folder (here not its root):
-// joined the item must stay "C:\...", never go into that current folder.
+// The first cut leaves "C:", the drive's current folder, here a scratch folder
+// and not the root: the item must stay "C:\...", never go into that folder.
 TEST(Move, ItemsInADriveRootStay)
 {
+    Scratch s("cwd");
     const std::string item = "C:\\nobo-root-" + std::to_string(GetCurrentProcessId());
     ASSERT_TRUE(WriteBytes(item, "root"));
-    EXPECT_TRUE(RunNobo(Quoted(item) + " C:\\").boxes.empty());
+    Program nobo(NoboLine(Quoted(item) + " C:\\"), s.Path());
+    EXPECT_EQ(nullptr, nobo.Next("", 30000));
+    EXPECT_EQ(0, nobo.Wait());
     EXPECT_EQ("root", ReadBytes(item));
+    EXPECT_EQ("", ListTree(s.Path()));
     RemoveTree(item);
 }
 
