@@ -131,7 +131,7 @@ TEST(Move, Table)
         // The shell opens folders in processes of their own: wait for them,
         // and a little longer for an open too many.
         if (strstr(row.after, "opened")) {
-            WaitFor([&] { return ListTree(s.Path()) == row.after; });
+            WaitFor([&] { return ListTree(s.Path()) == row.after; }, 15000);
             Sleep(500);
         }
         EXPECT_EQ(row.after, ListTree(s.Path()));
