@@ -1,0 +1,117 @@
+// No data lost, ever: each cell runs nobo.exe once with one thing going wrong,
+// then looks for every original file's bytes, wherever they went: in the
+// cell's folder or in the Recycle Bin. The outcomes asserted are Wine 8's; the
+// last column says what Windows does differently. scripts/fault-matrix prints
+// the table (the lines starting with '|') into docs/fault-matrix.md.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "support/files.h"
+#include "support/program.h"
+
+namespace {
+
+struct Cell {
+    const char* name;
+    std::vector<std::string> tree;  // "path=label": the originals
+    const char* item;
+    std::vector<int> answers;
+    void (*atBox)(size_t box, void* root);  // while that box waits
+    bool binUnusable;
+    const char* outcome;  // under Wine: boxes | where each original is
+    const char* windows;
+};
+
+// clang-format off
+const Cell kCells[] = {
+    {"item gone while its question waits, Yes", {"w\\in\\f=item", "w\\f=old", "aside\\"}, "w\\in\\f",
+     {IDYES}, [](size_t, void* root) {
+         const std::string& r = *static_cast<std::string*>(root);
+         MoveFileA((r + "\\w\\in\\f").c_str(), (r + "\\aside\\f").c_str());
+     }, false, "Q:Yes | item:aside old:bin", "same"},
+    {"Recycle Bin unusable, delete for good declined", {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f",
+     {IDYES, IDNO}, nullptr, true, "Q:Yes shell \"ファイルの削除の確認\":No | item:w\\in old:w",
+     "same"},
+    {"two same-named folders, Yes", {"w\\in\\X\\f=inner", "w\\X\\g=old"}, "w\\in\\X", {IDYES},
+     nullptr, false, "Q:Yes | inner:w\\in\\X old:w\\X", "the shell merges them (inner:w\\X)"},
+    {"folder inside a same-named folder (X\\X), Yes", {"w\\X\\X\\f=inner", "w\\X\\g=outer"},
+     "w\\X\\X", {IDYES}, nullptr, false, "Q:Yes | inner:w\\X\\X outer:w\\X",
+     "not verified: the shell merges X\\X into X (inner:w\\X) or refuses"},
+};
+// clang-format on
+
+std::string Boxes(const std::vector<Box>& boxes)
+{
+    std::string out;
+    for (const Box& box : boxes)
+        out += std::string(out.empty() ? "" : " ") +
+               (box.caption == "上書き確認 - [nobo]"     ? "Q"
+                : box.caption == "上書きエラー - [nobo]" ? "E"
+                                                         : "shell \"" + box.caption + "\"") +
+               (box.answer == IDYES  ? ":Yes"
+                : box.answer == IDNO ? ":No"
+                                     : ":OK");
+    return out.empty() ? "-" : out;
+}
+
+// "bin", the folder (within root) of a file with these bytes, or "LOST".
+std::string Where(const std::string& root, const std::string& bytes)
+{
+    const std::vector<std::string> bin = BinContents();
+    if (std::find(bin.begin(), bin.end(), bytes) != bin.end()) return "bin";
+    std::istringstream entries(ListTree(root));
+    for (std::string e; entries >> e;)
+        if (e.size() > bytes.size() &&
+            e.compare(e.size() - bytes.size() - 1, e.npos, "=" + bytes) == 0)
+            return e.substr(0, e.rfind('\\', e.size() - bytes.size() - 1));
+    return "LOST";
+}
+
+TEST(FaultMatrix, EveryOriginalIsFoundAgain)
+{
+    const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version");
+    std::string table =
+        "| Cell | Boxes: answers | Where each original is | Verdict | Windows |\n"
+        "|---|---|---|---|---|\n";
+    for (const Cell& cell : kCells) {
+        SCOPED_TRACE(cell.name);
+        Scratch s("fault");
+        std::string root = s.Path();
+        // Each original's bytes name it and this run alone: the bin keeps older ones.
+        const std::string tag = "." + root.substr(root.rfind('\\') + 1);
+        std::vector<std::string> tree = cell.tree;
+        for (std::string& e : tree) e += e.back() == '\\' ? "" : tag;
+        ASSERT_TRUE(MakeTree(root, tree));
+        // nobo.exe's bin (XDG_DATA_HOME, a Unix path) a plain file: nothing can go in.
+        char bin[MAX_PATH] = "";
+        GetEnvironmentVariableA("XDG_DATA_HOME", bin, MAX_PATH);
+        std::string noBin = std::string(bin) + "/no-bin" + tag, noBinFile = "Z:" + noBin;
+        std::replace(noBinFile.begin(), noBinFile.end(), '/', '\\');
+        if (cell.binUnusable) {
+            ASSERT_TRUE(WriteBytes(noBinFile, ""));
+            SetEnvironmentVariableA("XDG_DATA_HOME", noBin.c_str());
+        }
+        const Outcome run = RunNobo(Quoted(s / cell.item), cell.answers, cell.atBox, &root);
+        SetEnvironmentVariableA("XDG_DATA_HOME", bin);
+        DeleteFileA(noBinFile.c_str());
+        std::string where;
+        for (const std::string& e : cell.tree)
+            if (e.back() != '\\')
+                where += (where.empty() ? "" : " ") + e.substr(e.find('=') + 1) + ":" +
+                         Where(root, e.substr(e.find('=') + 1) + tag);
+        const bool lost = where.find("LOST") != std::string::npos;
+        EXPECT_EQ(0, run.exitCode);
+        EXPECT_FALSE(lost) << where;
+        if (wine) {
+            EXPECT_EQ(cell.outcome, Boxes(run.boxes) + " | " + where);
+        }
+        table += std::string("| ") + cell.name + " | " + Boxes(run.boxes) + " | " + where + " | " +
+                 (lost ? "LOST" : "kept") + " | " + cell.windows + " |\n";
+    }
+    printf("%s", table.c_str());
+}
+
+}  // namespace
