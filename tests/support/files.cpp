@@ -48,8 +48,10 @@ bool MakeTree(const std::string& root, const std::vector<std::string>& entries)
     for (const std::string& entry : entries) {
         const size_t equals = entry.find('=');
         const std::string path = entry.substr(0, equals);
-        for (size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1))
-            CreateDirectoryA((root + "\\" + path.substr(0, cut)).c_str(), nullptr);
+        // A trail byte 5C is no separator.
+        for (size_t i = 0; i < path.size(); i += IsDBCSLeadByteEx(932, path[i]) ? 2 : 1)
+            if (path[i] == '\\')
+                CreateDirectoryA((root + "\\" + path.substr(0, i)).c_str(), nullptr);
         if (equals != std::string::npos)
             ok &= WriteBytes(root + "\\" + path, entry.substr(equals + 1));
         ok &= Exists(root + "\\" + path);
