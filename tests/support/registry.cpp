@@ -6,81 +6,48 @@
 
 namespace {
 
-// parent\\path opened one level at a time (a long path does not open whole); null
-// when missing.
-HKEY Open(HKEY parent, const std::string& path, REGSAM access)
+// The subtree at parent\name, opened a level at a time (a long path does not
+// open whole). With keep, each key stays open in it.
+void Collect(HKEY parent, const std::string& name, const std::string& rel,
+             std::vector<RegItem>& out, std::vector<HKEY>* keep = nullptr)
 {
-    HKEY key = parent;
-    for (size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
-        end = path.find('\\', start);
-        HKEY next = nullptr;
-        const LONG failed =
-            RegOpenKeyExA(key, path.substr(start, end - start).c_str(), 0, access, &next);
-        if (key != parent) RegCloseKey(key);
-        if (failed) return nullptr;
-        key = next;
-    }
-    return key;
-}
-
-// The items of the subtree at parent\\path, key paths relative to it ("" for itself).
-void Collect(HKEY parent, const std::string& path, const std::string& rel,
-             std::vector<RegSaved::Item>& out)
-{
-    HKEY key = Open(parent, path, KEY_READ);
-    if (!key) return;
+    HKEY key;
+    if (RegOpenKeyExA(parent, name.c_str(), 0, keep ? KEY_ALL_ACCESS : KEY_READ, &key)) return;
     out.push_back({rel, "", "", 0, false});
-    static char text[16384];
-    static char data[65536];
+    static char text[16384], data[65536];
     std::vector<std::string> subkeys;
-    for (DWORD i = 0;; ++i) {
-        DWORD n = sizeof text, type = 0, size = sizeof data;
-        if (RegEnumValueA(key, i, text, &n, nullptr, &type, reinterpret_cast<BYTE*>(data), &size))
-            break;
+    for (DWORD i = 0, n = sizeof text, type = 0, size = sizeof data;
+         !RegEnumValueA(key, i, text, &n, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+         ++i, n = sizeof text, size = sizeof data)
         out.push_back({rel, text, std::string(data, size), type, true});
-    }
     for (DWORD n = sizeof text; !RegEnumKeyExA(key, static_cast<DWORD>(subkeys.size()), text, &n,
                                                nullptr, nullptr, nullptr, nullptr);
          n = sizeof text)
         subkeys.push_back(text);
-    for (const std::string& s : subkeys) Collect(key, s, rel + s + "\\", out);
-    RegCloseKey(key);
-}
-
-// path\\key without the key's trailing separator.
-std::string Below(const std::string& path, std::string key)
-{
-    while (!key.empty() && key.back() == '\\') key.pop_back();
-    return key.empty() ? path : path + "\\" + key;
+    for (const std::string& sub : subkeys) Collect(key, sub, rel + "\\" + sub, out, keep);
+    keep ? keep->push_back(key) : void(RegCloseKey(key));
 }
 
 void Lock(HKEY key, const char* sddl)
 {
     PSECURITY_DESCRIPTOR sd = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr))
-        return;
-    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd);
-    LocalFree(sd);
+    ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd), LocalFree(sd);
 }
 
 }  // namespace
 
-std::string RegDump(const std::string& path, const std::string& skip)
+std::string RegDump(const std::string& path, const std::string& sub, bool in)
 {
-    std::vector<RegSaved::Item> items;
+    std::vector<RegItem> items;
     Collect(HKEY_CLASSES_ROOT, path, "", items);
     std::vector<std::string> lines;
-    for (const RegSaved::Item& item : items) {
-        if (!skip.empty() && item.key.rfind(skip + "\\", 0) == 0) continue;
+    for (const RegItem& item : items) {
+        if (!sub.empty() && (item.key.rfind("\\" + sub, 0) == 0) != in) continue;
         std::string line = "[" + item.key + "]";
-        if (item.value) {
-            line += item.name + "=" + std::to_string(item.type) + ":";
-            for (unsigned char c : item.data) {
-                char hex[8];
-                snprintf(hex, sizeof hex, "\\x%02X", c);
-                line += c < 0x20 ? std::string(hex) : std::string(1, c);
-            }
-        }
+        if (item.value) line += item.name + "=" + std::to_string(item.type) + ":";
+        for (unsigned char c : item.data)
+            line += c < 0x20 ? "\\" + std::to_string(c) : std::string(1, static_cast<char>(c));
         lines.push_back(line);
     }
     std::sort(lines.begin(), lines.end());
@@ -92,61 +59,38 @@ std::string RegDump(const std::string& path, const std::string& skip)
 bool RegPut(const std::string& path, DWORD type, const std::string& data)
 {
     HKEY key;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr))
-        return false;
-    const bool set = type == REG_NONE || !RegSetValueExA(key, nullptr, 0, type,
-                                                         reinterpret_cast<const BYTE*>(data.data()),
-                                                         static_cast<DWORD>(data.size()));
-    RegCloseKey(key);
-    return set;
+    return type != REG_NONE
+               ? !RegSetKeyValueA(HKEY_CLASSES_ROOT, path.c_str(), nullptr, type, data.data(),
+                                  static_cast<DWORD>(data.size()))
+               : !RegCreateKeyA(HKEY_CLASSES_ROOT, path.c_str(), &key) && !RegCloseKey(key);
 }
 
 RegSaved::RegSaved(const std::vector<std::string>& paths)
 {
-    for (const std::string& path : paths) {
-        saved_.push_back({path, {}});
-        Collect(HKEY_CLASSES_ROOT, path, "", saved_.back().second);
-    }
+    for (const std::string& path : paths)
+        Collect(HKEY_CLASSES_ROOT, path, "", saved.emplace_back(path, 0).second);
 }
 
 RegSaved::~RegSaved()
 {
-    for (const auto& [path, items] : saved_) {
+    for (const auto& [path, items] : saved) {
         RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str());
-        for (const Item& item : items) {
-            HKEY key;
-            if (RegCreateKeyExA(HKEY_CLASSES_ROOT, Below(path, item.key).c_str(), 0, nullptr, 0,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr))
-                continue;
-            if (item.value)
-                RegSetValueExA(key, item.name.c_str(), 0, item.type,
-                               reinterpret_cast<const BYTE*>(item.data.data()),
-                               static_cast<DWORD>(item.data.size()));
-            RegCloseKey(key);
-        }
+        for (const RegItem& item : items)
+            item.value
+                ? RegSetKeyValueA(HKEY_CLASSES_ROOT, (path + item.key).c_str(), item.name.c_str(),
+                                  item.type, item.data.data(), static_cast<DWORD>(item.data.size()))
+                : RegPut(path + item.key);
     }
 }
 
 RegReadOnly::RegReadOnly(const std::vector<std::string>& roots)
 {
-    for (const std::string& root : roots) {
-        std::vector<RegSaved::Item> items;
-        Collect(HKEY_CLASSES_ROOT, root, "", items);
-        for (const RegSaved::Item& item : items) {
-            HKEY key = item.value ? nullptr
-                                  : Open(HKEY_CLASSES_ROOT, Below(root, item.key), KEY_ALL_ACCESS);
-            if (!key) continue;
-            keys_.push_back(key);
-            Lock(key, "D:P(A;;KR;;;WD)");
-        }
-    }
+    std::vector<RegItem> items;
+    for (const std::string& root : roots) Collect(HKEY_CLASSES_ROOT, root, "", items, &keys);
+    for (HKEY key : keys) Lock(key, "D:P(A;;KR;;;WD)");
 }
 
 RegReadOnly::~RegReadOnly()
 {
-    for (HKEY key : keys_) {
-        Lock(key, "D:P(A;;KA;;;WD)");
-        RegCloseKey(key);
-    }
+    for (HKEY key : keys) Lock(key, "D:P(A;;KA;;;WD)"), RegCloseKey(key);
 }

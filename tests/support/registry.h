@@ -6,36 +6,30 @@
 #include <string>
 #include <vector>
 
-// Every key and value of the subtree, sorted and "; "-separated: "sub\\" for a
-// key, "sub\\name=type:bytes" for a value (bytes below 0x20 as \xNN), the
-// subtree skip left out. "" when the key is missing. Equal dumps: equal trees.
-std::string RegDump(const std::string& path, const std::string& skip = "");
+// Every key and value of the subtree, sorted and "; "-separated: "[\\sub]" for a
+// key ("[]" itself), "[\\sub]name=type:bytes" for a value (bytes below 0x20 as
+// \N); "" when missing. With sub: only what lies in it, or (!in) only what does
+// not. Equal dumps: equal trees.
+std::string RegDump(const std::string& path, const std::string& sub = "", bool in = false);
 // Creates the key; with a type, also sets its default value to exactly data.
 bool RegPut(const std::string& path, DWORD type = REG_NONE, const std::string& data = "");
 
-// The keys with their subtrees (or their absence), put back exactly when destroyed.
-class RegSaved {
-public:
+struct RegItem {
+    std::string key, name, data;  // key: "\\sub" below the subtree's root, "" for itself
+    DWORD type;
+    bool value;
+};
+// The subtrees (or their absence), put back exactly when destroyed.
+struct RegSaved {
     explicit RegSaved(const std::vector<std::string>& paths);
     ~RegSaved();
-    struct Item {
-        std::string key, name, data;
-        DWORD type;
-        bool value;
-    };
-
-private:
-    std::vector<std::pair<std::string, std::vector<Item>>> saved_;
+    std::vector<std::pair<std::string, std::vector<RegItem>>> saved;
 };
-
-// Every key of the subtrees made read-only for everyone, as a standard user
-// meets HKEY_CLASSES_ROOT (Wine checks access only where a key is opened, not
-// on the parent a subkey is created under), until destroyed.
-class RegReadOnly {
-public:
+// Every key of the subtrees read-only for everyone, as a standard user meets
+// HKEY_CLASSES_ROOT, until destroyed. Wine checks access only where a key is
+// opened, not on the parent a subkey is created under: all are locked.
+struct RegReadOnly {
     explicit RegReadOnly(const std::vector<std::string>& roots);
     ~RegReadOnly();
-
-private:
-    std::vector<HKEY> keys_;  // opened before the lock: they can unlock
+    std::vector<HKEY> keys;  // opened before the lock: they can unlock
 };
