@@ -2,7 +2,7 @@
 
 #include <sddl.h>
 
-#include <algorithm>
+#include <set>
 
 namespace {
 
@@ -13,18 +13,15 @@ void Collect(HKEY parent, const std::string& name, const std::string& rel,
 {
     HKEY key;
     if (RegOpenKeyExA(parent, name.c_str(), 0, keep ? KEY_ALL_ACCESS : KEY_READ, &key)) return;
-    out.push_back({rel, "", "", 0, false});
+    out.push_back({rel, "", "", ~0u});
     static char text[16384], data[65536];
-    std::vector<std::string> subkeys;
     for (DWORD i = 0, n = sizeof text, type = 0, size = sizeof data;
          !RegEnumValueA(key, i, text, &n, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
          ++i, n = sizeof text, size = sizeof data)
-        out.push_back({rel, text, std::string(data, size), type, true});
-    for (DWORD n = sizeof text; !RegEnumKeyExA(key, static_cast<DWORD>(subkeys.size()), text, &n,
-                                               nullptr, nullptr, nullptr, nullptr);
-         n = sizeof text)
-        subkeys.push_back(text);
-    for (const std::string& sub : subkeys) Collect(key, sub, rel + "\\" + sub, out, keep);
+        out.push_back({rel, text, std::string(data, size), type});
+    for (DWORD i = 0, n = sizeof text;
+         !RegEnumKeyExA(key, i, text, &n, nullptr, nullptr, nullptr, nullptr); ++i, n = sizeof text)
+        Collect(key, std::string(text), rel + "\\" + text, out, keep);
     keep ? keep->push_back(key) : void(RegCloseKey(key));
 }
 
@@ -41,16 +38,15 @@ std::string RegDump(const std::string& path, const std::string& sub, bool in)
 {
     std::vector<RegItem> items;
     Collect(HKEY_CLASSES_ROOT, path, "", items);
-    std::vector<std::string> lines;
+    std::multiset<std::string> lines;
     for (const RegItem& item : items) {
         if (!sub.empty() && (item.key.rfind("\\" + sub, 0) == 0) != in) continue;
         std::string line = "[" + item.key + "]";
-        if (item.value) line += item.name + "=" + std::to_string(item.type) + ":";
+        if (item.type != ~0u) line += item.name + "=" + std::to_string(item.type) + ":";
         for (unsigned char c : item.data)
             line += c < 0x20 ? "\\" + std::to_string(c) : std::string(1, static_cast<char>(c));
-        lines.push_back(line);
+        lines.insert(line);
     }
-    std::sort(lines.begin(), lines.end());
     std::string all;
     for (const std::string& line : lines) all += (all.empty() ? "" : "; ") + line;
     return all;
@@ -76,7 +72,7 @@ RegSaved::~RegSaved()
     for (const auto& [path, items] : saved) {
         RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str());
         for (const RegItem& item : items)
-            item.value
+            item.type != ~0u
                 ? RegSetKeyValueA(HKEY_CLASSES_ROOT, (path + item.key).c_str(), item.name.c_str(),
                                   item.type, item.data.data(), static_cast<DWORD>(item.data.size()))
                 : RegPut(path + item.key);

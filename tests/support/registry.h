@@ -16,8 +16,7 @@ bool RegPut(const std::string& path, DWORD type = REG_NONE, const std::string& d
 
 struct RegItem {
     std::string key, name, data;  // key: "\\sub" below the subtree's root, "" for itself
-    DWORD type;
-    bool value;
+    DWORD type;                   // REG_...; kKeyItem for the key itself
 };
 // The subtrees (or their absence), put back exactly when destroyed.
 struct RegSaved {
