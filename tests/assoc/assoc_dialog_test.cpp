@@ -1,0 +1,237 @@
+// Setup mode of the real nobo.exe, driven from outside by the messages a
+// person's clicks and keys send: what the registry holds after the dialog,
+// byte for byte, and how its layout behaves (relations, never pixel values).
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "resource.h"
+#include "support/program.h"
+#include "support/registry.h"
+
+static bool operator==(const RECT& a, const RECT& b)
+{
+    return EqualRect(&a, &b) != FALSE;
+}
+
+namespace {
+
+// Classes "*" may name instead of holding the entry itself; one with a name
+// nearly as long as a key name may be, so that a read running past its end
+// meets what the buffer held before.
+#define CLASS "nobo.test.class"
+#define X32 "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+#define LONG_CLASS CLASS X32 X32 X32 X32 X32 X32 X32 "xxxxx"
+const char* const kClasses[] = {"*", "Directory", CLASS, LONG_CLASS};
+const char kVerb[] = "shell\\Vellanort.nobo";
+
+struct Row {
+    const char* name;
+    std::vector<std::tuple<const char*, DWORD, const char*>> before;  // REG_SZ terminated
+    const char* shown;     // at opening: each kind checked, the files' menu text
+    const char* acts;      // RO: as a standard user; F D: click a checkbox; f=T d=T: type
+                           // a menu text; R: reset; then OK, Cancel, Esc or Close
+    const char* boxes;     // each box's caption and text (answered No)
+    const char* after[4];  // what each class's verb key holds afterwards; null: unchanged
+};
+
+// clang-format off
+#define OURS(cls) {cls "\\shell\\Vellanort.nobo", REG_SZ, "上へ(&U)"}, \
+                  {cls "\\shell\\Vellanort.nobo\\command", REG_SZ, "old %1"}
+#define VERB "[\\shell\\Vellanort.nobo"
+#define ENTRY(menu, command) \
+    VERB "\\command]; " VERB "\\command]=1:" command "\\0; " VERB "]; " VERB "]=1:" menu "\\0"
+const char kNone[] = "00 ↑へ移動";
+const char kOurs[] = "10 上へ(&U)";
+const char kRefused[] =
+    "関連づけエラー - [nobo]: 以下の関連づけを変更できませんでした。\n\n"
+    "ディレクトリ\n\n管理者として nobo を起動し直しますか？";
+
+const Row kRows[] = {
+    {"files ticked", {}, kNone, "F OK", "", {ENTRY("↑へ移動", "%C")}},
+    {"folders ticked, text typed", {}, kNone, "D d=下へ OK", "", {0, ENTRY("下へ", "%C")}},
+    {"our menu text edited alone", {OURS("*")}, kOurs, "f=下へ OK", "", {ENTRY("下へ", "old %1")}},
+    {"ours unticked, with a foreign subkey", {OURS("*"),
+     {"*\\shell\\Vellanort.nobo\\DropTarget", REG_NONE, ""}}, kOurs, "F OK", "", {""}},
+    {"ours unticked in the class * names", {{"*", REG_SZ, CLASS}, OURS(CLASS)}, kOurs, "F OK", "",
+     {0, 0, ""}},
+    {"* names a class in binary, unterminated", {{"*", REG_BINARY, LONG_CLASS},
+     {LONG_CLASS "\\shell", REG_NONE, ""}}, kNone, "F OK", "", {0, 0, 0, ENTRY("↑へ移動", "%C")}},
+    {"edits cancelled", {}, kNone, "F D f=a d=b Cancel", "", {}},
+    {"edits left with Esc", {}, kNone, "F D f=a Esc", "", {}},
+    {"edits left by the close box", {}, kNone, "F D Close", "", {}},
+    {"edits reset", {OURS("*")}, kOurs, "F D f=a d=b R OK", "", {}},
+    {"standard user", {OURS("*")}, kOurs, "RO D OK", kRefused, {}},
+};
+// clang-format on
+
+}  // namespace
+
+TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
+{
+    auto shown = [](HWND dlg) {
+        return std::to_string(IsDlgButtonChecked(dlg, IDC_FILE_ENABLE)) +
+               std::to_string(IsDlgButtonChecked(dlg, IDC_DIR_ENABLE)) + " " +
+               ItemText(dlg, IDC_FILE_MENU);
+    };
+    const std::string command = Quoted(BesideTest("nobo.exe")) + " \"%1\"";
+    // Each class's tree but our verb | what its verb holds (the default command as %C), or
+    // what a row expects there.
+    auto trees = [&](const Row* row) {
+        std::string all;
+        for (int c = 0; c < 4; ++c)
+            all += RegDump(kClasses[c], kVerb) + " | " +
+                   (row && row->after[c] ? row->after[c] : RegDump(kClasses[c], kVerb, true)) +
+                   "\n";
+        for (size_t at; (at = all.find(command)) != std::string::npos;)
+            all.replace(at, command.size(), "%C");
+        return all;
+    };
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        RegSaved saved({kClasses, kClasses + 4});
+        // Another program's verb beside ours must survive every change.
+        for (const char* other : {"*\\shell\\edit", "Directory\\shell\\edit"})
+            ASSERT_TRUE(RegPut(other, REG_SZ, std::string("編集", sizeof "編集")));
+        for (const auto& [key, type, data] : row.before)
+            ASSERT_TRUE(RegPut(key, type, std::string(data, strlen(data) + (type == REG_SZ))));
+        const std::string expected = trees(&row);
+        std::optional<RegReadOnly> locked;
+        if (!strncmp(row.acts, "RO", 2)) locked.emplace(std::vector<std::string>{"*", "Directory"});
+        Program nobo(NoboLine(""));
+        HWND dlg = nobo.Next("nobo の関連づけ");
+        ASSERT_TRUE(dlg);
+        EXPECT_EQ(row.shown, shown(dlg));
+        std::istringstream acts(row.acts);
+        for (std::string act; acts >> act;) {
+            const bool dir = act[0] == 'D' || act[0] == 'd';
+            if (act == "F" || act == "D")
+                SendDlgItemMessageW(dlg, dir ? IDC_DIR_ENABLE : IDC_FILE_ENABLE, BM_CLICK, 0, 0);
+            if (act[1] == '=')
+                SetDlgItemTextW(dlg, dir ? IDC_DIR_MENU : IDC_FILE_MENU,
+                                Widen(act.substr(2)).c_str());
+            if (act == "R") SendMessageW(dlg, WM_SYSCOMMAND, IDM_RESET_SETTINGS, 0);
+            if (act == "OK" || act == "Cancel") Press(dlg, act == "OK" ? IDOK : IDCANCEL);
+            if (act == "Esc") PostMessageW(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
+            if (act == "Close") PostMessageW(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        const std::string left = shown(dlg);
+        std::string boxes;
+        while (HWND box = nobo.Next("", 10000)) {
+            WaitFor([&] { return !ItemText(box, 0xFFFF).empty(); }, 2000);
+            boxes += Text(box) + ": " + ItemText(box, 0xFFFF);
+            EXPECT_EQ(dlg, GetWindow(box, GW_OWNER));
+            Press(box, IDNO);
+            // No goes back to the dialog as the user left it.
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(box) && IsWindowEnabled(dlg); }));
+            EXPECT_EQ(left, shown(dlg));
+            Press(dlg, IDCANCEL);
+        }
+        EXPECT_EQ(0, nobo.Wait());
+        EXPECT_EQ(row.boxes, boxes);
+        locked.reset();
+        EXPECT_EQ(expected, trees(nullptr));
+    }
+}
+
+TEST(AssocDialog, DetailsMoveWhatLiesBelowAndTheDialogStaysInTheWorkArea)
+{
+    auto rect = [](HWND w) {
+        RECT r{};
+        return GetWindowRect(w, &r), r;
+    };
+    auto inside = [](RECT r, RECT area) { return !SubtractRect(&r, &r, &area); };
+    // Each control's rectangle in the client area, and whether it is shown.
+    auto layout = [&](HWND dlg) {
+        std::map<int, std::pair<RECT, bool>> all;
+        for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT r = rect(c);
+            MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&r), 2);
+            all[GetDlgCtrlID(c)] = {r, IsWindowVisible(c) != FALSE};
+        }
+        return all;
+    };
+    // Shown controls that overlap where neither holds the other whole (a group box its fields).
+    auto misplaced = [&](HWND dlg) {
+        std::string wrong;
+        RECT both;
+        const auto all = layout(dlg);
+        for (const auto& [id, a] : all)
+            for (const auto& [other, b] : all)
+                if (id < other && a.second && b.second &&
+                    IntersectRect(&both, &a.first, &b.first) && !(both == a.first) &&
+                    !(both == b.first))
+                    wrong += std::to_string(id) + "/" + std::to_string(other) + " ";
+        return wrong;
+    };
+    // The size the dialog takes when asked for this one.
+    auto size = [&](HWND dlg, LONG cx = 0, LONG cy = 0) {
+        if (cx)
+            SetWindowPos(dlg, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT r = rect(dlg);
+        return std::make_pair(r.right - r.left, r.bottom - r.top);
+    };
+
+    RECT area;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    // Opened centred on the mouse in the work area's corner: no room to grow.
+    POINT mouse;
+    GetCursorPos(&mouse);
+    SetCursorPos(area.right - 1, area.bottom - 1);
+    Program nobo(NoboLine(""));
+    HWND dlg = nobo.Next("nobo の関連づけ");
+    ASSERT_TRUE(dlg);
+    EXPECT_TRUE(inside(rect(dlg), area) && rect(dlg).right == area.right);
+    EXPECT_EQ("", misplaced(dlg));
+    const auto opened = layout(dlg);
+    const auto [cx, cy] = size(dlg);
+    // Collapsed, neither wider nor taller.
+    EXPECT_EQ(std::make_pair(cx, cy), size(dlg, cx + 40, cy + 30));
+    for (auto [details, group] :
+         {std::pair(IDC_FILE_DETAILS, IDC_FILE_GROUP), {IDC_DIR_DETAILS, IDC_DIR_GROUP}}) {
+        SCOPED_TRACE(details);
+        const LONG bottom = opened.at(details).first.bottom;
+        const LONG band = opened.at(group).first.bottom - bottom;
+        SendMessageW(GetDlgItem(dlg, details), BM_CLICK, 0, 0);
+        // Its band is shown in place; of the rest, what lies below moves down by it.
+        const auto expanded = layout(dlg);
+        for (const auto& [id, was] : opened) {
+            // Its own band: hidden, numbered as its kind (11xx files, 12xx folders).
+            const bool own = !was.second && id / 100 == details / 100;
+            if (!was.second && !own) continue;
+            EXPECT_TRUE(expanded.at(id).second) << id;
+            EXPECT_EQ(was.first.top + (!own && was.first.top >= bottom ? band : 0),
+                      expanded.at(id).first.top)
+                << id;
+        }
+        EXPECT_EQ(std::make_pair(2 * cx, cy + band), size(dlg));
+        EXPECT_TRUE(inside(rect(dlg), area));
+        EXPECT_EQ("", misplaced(dlg));
+        // Expanded: not narrower than twice the initial width, wider at will, never taller.
+        EXPECT_EQ(std::make_pair(2 * cx, cy + band), size(dlg, cx, cy));
+        EXPECT_EQ(std::make_pair(2 * cx + 50, cy + band), size(dlg, 2 * cx + 50, cy));
+        // Minimised and restored, or reset: nothing moves.
+        const auto wide = layout(dlg);
+        ShowWindow(dlg, SW_MINIMIZE);
+        EXPECT_TRUE(IsIconic(dlg));
+        ShowWindow(dlg, SW_RESTORE);
+        SetWindowTextW(GetDlgItem(dlg, IDC_FILE_MENU), L"x");
+        SendMessageW(dlg, WM_SYSCOMMAND, IDM_RESET_SETTINGS, 0);
+        EXPECT_TRUE(wide == layout(dlg));
+        // Collapsed again: all as it opened.
+        SendMessageW(GetDlgItem(dlg, details), BM_CLICK, 0, 0);
+        EXPECT_TRUE(opened == layout(dlg));
+        EXPECT_EQ(std::make_pair(cx, cy), size(dlg));
+    }
+    // The background drags the dialog; only the side edges and corners size it.
+    auto hit = [&](LONG x, LONG y) { return SendMessageW(dlg, WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
+    POINT background = {2, 2};
+    EXPECT_EQ(dlg, ChildWindowFromPoint(dlg, background));
+    ClientToScreen(dlg, &background);
+    EXPECT_EQ(HTCAPTION, hit(background.x, background.y));
+    EXPECT_EQ(HTRIGHT, hit(rect(dlg).right - 1, rect(dlg).bottom - 1));
+    SetCursorPos(mouse.x, mouse.y);
+    Press(dlg, IDCANCEL);
+}

@@ -1,0 +1,92 @@
+#include "support/registry.h"
+
+#include <sddl.h>
+
+#include <set>
+
+namespace {
+
+// The subtree at parent\name, opened a level at a time (a long path does not
+// open whole). With keep, each key stays open in it.
+void Collect(HKEY parent, const std::string& name, const std::string& rel,
+             std::vector<RegItem>& out, std::vector<HKEY>* keep = nullptr)
+{
+    HKEY key;
+    if (RegOpenKeyExA(parent, name.c_str(), 0, keep ? KEY_ALL_ACCESS : KEY_READ, &key)) return;
+    out.push_back({rel, "", "", ~0u});
+    static char text[16384], data[65536];
+    for (DWORD i = 0, n = sizeof text, type = 0, size = sizeof data;
+         !RegEnumValueA(key, i, text, &n, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+         ++i, n = sizeof text, size = sizeof data)
+        out.push_back({rel, text, std::string(data, size), type});
+    for (DWORD i = 0, n = sizeof text;
+         !RegEnumKeyExA(key, i, text, &n, nullptr, nullptr, nullptr, nullptr); ++i, n = sizeof text)
+        Collect(key, std::string(text), rel + "\\" + text, out, keep);
+    keep ? keep->push_back(key) : void(RegCloseKey(key));
+}
+
+void Lock(HKEY key, const char* sddl)
+{
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd), LocalFree(sd);
+}
+
+}  // namespace
+
+std::string RegDump(const std::string& path, const std::string& sub, bool in)
+{
+    std::vector<RegItem> items;
+    Collect(HKEY_CLASSES_ROOT, path, "", items);
+    std::multiset<std::string> lines;
+    for (const RegItem& item : items) {
+        if (!sub.empty() && (item.key.rfind("\\" + sub, 0) == 0) != in) continue;
+        std::string line = "[" + item.key + "]";
+        if (item.type != ~0u) line += item.name + "=" + std::to_string(item.type) + ":";
+        for (unsigned char c : item.data)
+            line += c < 0x20 ? "\\" + std::to_string(c) : std::string(1, static_cast<char>(c));
+        lines.insert(line);
+    }
+    std::string all;
+    for (const std::string& line : lines) all += (all.empty() ? "" : "; ") + line;
+    return all;
+}
+
+bool RegPut(const std::string& path, DWORD type, const std::string& data)
+{
+    HKEY key;
+    return type != REG_NONE
+               ? !RegSetKeyValueA(HKEY_CLASSES_ROOT, path.c_str(), nullptr, type, data.data(),
+                                  static_cast<DWORD>(data.size()))
+               : !RegCreateKeyA(HKEY_CLASSES_ROOT, path.c_str(), &key) && !RegCloseKey(key);
+}
+
+RegSaved::RegSaved(const std::vector<std::string>& paths)
+{
+    for (const std::string& path : paths)
+        Collect(HKEY_CLASSES_ROOT, path, "", saved.emplace_back(path, 0).second);
+}
+
+RegSaved::~RegSaved()
+{
+    for (const auto& [path, items] : saved) {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str());
+        for (const RegItem& item : items)
+            item.type != ~0u
+                ? RegSetKeyValueA(HKEY_CLASSES_ROOT, (path + item.key).c_str(), item.name.c_str(),
+                                  item.type, item.data.data(), static_cast<DWORD>(item.data.size()))
+                : RegPut(path + item.key);
+    }
+}
+
+RegReadOnly::RegReadOnly(const std::vector<std::string>& roots)
+{
+    std::vector<RegItem> items;
+    for (const std::string& root : roots) Collect(HKEY_CLASSES_ROOT, root, "", items, &keys);
+    for (HKEY key : keys) Lock(key, "D:P(A;;KR;;;WD)");
+}
+
+RegReadOnly::~RegReadOnly()
+{
+    for (HKEY key : keys) Lock(key, "D:P(A;;KA;;;WD)"), RegCloseKey(key);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Keys under HKEY_CLASSES_ROOT for tests, through the plain registry API (code
+// page 932 names), never the program's own wrappers.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Every key and value of the subtree, sorted and "; "-separated: "[\\sub]" for a
+// key ("[]" itself), "[\\sub]name=type:bytes" for a value (bytes below 0x20 as
+// \N); "" when missing. With sub: only what lies in it, or (!in) only what does
+// not. Equal dumps: equal trees.
+std::string RegDump(const std::string& path, const std::string& sub = "", bool in = false);
+// Creates the key; with a type, also sets its default value to exactly data.
+bool RegPut(const std::string& path, DWORD type = REG_NONE, const std::string& data = "");
+
+struct RegItem {
+    std::string key, name, data;  // key: "\\sub" below the subtree's root, "" for itself
+    DWORD type;                   // REG_...; kKeyItem for the key itself
+};
+// The subtrees (or their absence), put back exactly when destroyed.
+struct RegSaved {
+    explicit RegSaved(const std::vector<std::string>& paths);
+    ~RegSaved();
+    std::vector<std::pair<std::string, std::vector<RegItem>>> saved;
+};
+// Every key of the subtrees read-only for everyone, as a standard user meets
+// HKEY_CLASSES_ROOT, until destroyed. Wine checks access only where a key is
+// opened, not on the parent a subkey is created under: all are locked.
+struct RegReadOnly {
+    explicit RegReadOnly(const std::vector<std::string>& roots);
+    ~RegReadOnly();
+    std::vector<HKEY> keys;  // opened before the lock: they can unlock
+};
