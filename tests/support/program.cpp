@@ -5,7 +5,6 @@
 struct Program::State {
     std::wstring line;
     std::wstring folder;
-    std::vector<wchar_t> environment;  // empty: ours
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE thread = nullptr;
     HANDLE process = nullptr;
@@ -17,25 +16,6 @@ struct Program::State {
 };
 
 namespace {
-
-std::vector<wchar_t> EnvironmentBlock(const std::vector<std::wstring>& overrides)
-{
-    std::vector<std::wstring> all;
-    wchar_t* block = GetEnvironmentStringsW();
-    for (const wchar_t* p = block; *p; p += wcslen(p) + 1) all.push_back(p);
-    FreeEnvironmentStringsW(block);
-    for (const std::wstring& entry : overrides) {
-        const std::wstring name = entry.substr(0, entry.find(L'=') + 1);
-        all.erase(std::remove_if(all.begin(), all.end(),
-                                 [&](const std::wstring& e) { return e.rfind(name, 0) == 0; }),
-                  all.end());
-        all.push_back(entry);
-    }
-    std::vector<wchar_t> out;
-    for (const std::wstring& e : all) out.insert(out.end(), e.c_str(), e.c_str() + e.size() + 1);
-    out.push_back(0);
-    return out;
-}
 
 std::string DebugText(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info)
 {
@@ -57,10 +37,9 @@ DWORD WINAPI Debug(void* param)
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     std::wstring line = s->line;
-    const bool started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE,
-                                        DEBUG_ONLY_THIS_PROCESS | CREATE_UNICODE_ENVIRONMENT,
-                                        s->environment.empty() ? nullptr : s->environment.data(),
-                                        s->folder.empty() ? nullptr : s->folder.c_str(), &si, &pi);
+    const bool started =
+        CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr,
+                       s->folder.empty() ? nullptr : s->folder.c_str(), &si, &pi);
     if (started) {
         CloseHandle(pi.hThread);
         s->process = pi.hProcess;
@@ -121,14 +100,11 @@ BOOL CALLBACK Match(HWND hwnd, LPARAM param)
 
 }  // namespace
 
-Program::Program(const std::wstring& commandLine, const std::string& folder,
-                 const std::vector<std::wstring>& environment)
-    : state_(new State)
+Program::Program(const std::wstring& commandLine, const std::string& folder) : state_(new State)
 {
     InitializeCriticalSection(&state_->lock);
     state_->line = commandLine;
     state_->folder = Widen(folder);
-    if (!environment.empty()) state_->environment = EnvironmentBlock(environment);
     state_->thread = CreateThread(nullptr, 0, Debug, state_, 0, nullptr);
     WaitForSingleObject(state_->ready, INFINITE);
 }
@@ -146,11 +122,6 @@ Program::~Program()
 bool Program::Started() const
 {
     return state_->process != nullptr;
-}
-
-DWORD Program::Id() const
-{
-    return state_->id;
 }
 
 HWND Program::Next(const std::string& caption, unsigned timeoutMs)

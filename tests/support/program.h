@@ -10,16 +10,13 @@
 
 class Program {
 public:
-    // folder "": this process's current folder. environment: NAME=VALUE
-    // entries replacing or adding to ours for the child.
-    explicit Program(const std::wstring& commandLine, const std::string& folder = "",
-                     const std::vector<std::wstring>& environment = {});
+    // folder "": this process's current folder.
+    explicit Program(const std::wstring& commandLine, const std::string& folder = "");
     ~Program();  // ends it if it still runs
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     bool Started() const;
-    DWORD Id() const;
     // The next visible top-level window of the process not returned before
     // (caption "": any); null when none came within timeoutMs or it ended.
     HWND Next(const std::string& caption = "", unsigned timeoutMs = 10000);
