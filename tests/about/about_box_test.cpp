@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "support/files.h"
+#include "support/registry.h"
 #include "support/screen.h"
 
 namespace {
@@ -42,13 +43,9 @@ TEST(AboutBox, ClosesOnEnterEscOrAClickOnItsLink)
     // The shell's "open" of http addresses points at a recorder for the test.
     Scratch folder("open");
     const std::string opened = folder / "opened", key = "http\\shell\\open\\command";
-    char old[1024] = "";
-    LONG size = sizeof old;
-    RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), old, &size);
-    RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ,
-                 ("cmd /c echo %1>>" + Quoted(opened)).c_str(), 0);
-    std::shared_ptr<void> restored(
-        nullptr, [&](void*) { RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, old, 0); });
+    RegSaved saved({key});
+    const std::string recorder = "cmd /c echo %1>>" + Quoted(opened);
+    ASSERT_TRUE(RegPut(key, REG_SZ, std::string(recorder.c_str(), recorder.size() + 1)));
     const struct {
         const char* name;
         WPARAM key;  // else a press on the link, released at (x, y) in it

@@ -7,6 +7,7 @@
 
 #include "support/files.h"
 #include "support/program.h"
+#include "support/registry.h"
 
 namespace {
 
@@ -40,24 +41,6 @@ TEST(Move, ItemsInADriveRootStay)
     EXPECT_EQ("", ListTree(s.Path()));
     RemoveTree(item);
 }
-
-// The shell's "open" of folders replaced for the test's time: it leaves an
-// empty file "opened" in the folder (one file each: concurrent appends fail).
-const char kOpen[] = "Folder\\shell\\open\\command";
-struct OpenRecorder {
-    char old[1024] = "";
-    LONG size = sizeof old;
-    const bool had = RegQueryValueA(HKEY_CLASSES_ROOT, kOpen, old, &size) == ERROR_SUCCESS;
-    OpenRecorder()
-    {
-        RegSetValueA(HKEY_CLASSES_ROOT, kOpen, REG_SZ, "cmd /c type nul>\"%1\\opened\"", 0);
-    }
-    ~OpenRecorder()
-    {
-        had ? RegSetValueA(HKEY_CLASSES_ROOT, kOpen, REG_SZ, old, 0)
-            : RegDeleteKeyA(HKEY_CLASSES_ROOT, kOpen);
-    }
-};
 
 struct MoveRow {
     const char* name;
@@ -116,7 +99,12 @@ std::wstring Expand(const MoveRow& row, const std::string& root)
 
 TEST(Move, Table)
 {
-    OpenRecorder recorder;
+    // The shell's "open" of folders replaced for the test's time: it leaves an
+    // empty file "opened" in the folder (one file each: concurrent appends fail).
+    const char open[] = "Folder\\shell\\open\\command",
+               recorder[] = "cmd /c type nul>\"%1\\opened\"";
+    RegSaved saved({open});
+    ASSERT_TRUE(RegPut(open, REG_SZ, std::string(recorder, sizeof recorder)));
     for (const MoveRow& row : kMoves) {
         SCOPED_TRACE(row.name);
         Scratch s("move");
