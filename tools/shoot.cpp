@@ -2,14 +2,13 @@
 // brings it to each state a reader should see, and saves each window as it
 // is on the screen, as a BMP file in the folder given as the argument.
 #include <windows.h>
-#include <sddl.h>
 
 #include <string>
-#include <vector>
 
 #include "resource.h"
 #include "support/files.h"
 #include "support/program.h"
+#include "support/registry.h"
 
 namespace {
 
@@ -55,38 +54,6 @@ bool Shoot(HWND window, const char* name)
     return WriteBytes(g_folder + "\\" + name + ".bmp", file);
 }
 
-// Each key's access for everyone, as a standard user meets HKEY_CLASSES_ROOT
-// ("D:P(A;;KR;;;WD)": read only), or back to what it was.
-struct Locked {
-    HKEY key;
-    std::vector<char> was;
-};
-std::vector<Locked> Lock(const char* const* paths, size_t count)
-{
-    std::vector<Locked> locked;
-    PSECURITY_DESCRIPTOR readOnly = nullptr;
-    ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
-                                                         &readOnly, nullptr);
-    for (size_t i = 0; i < count; ++i) {
-        Locked k = {nullptr, std::vector<char>(4096)};
-        DWORD size = static_cast<DWORD>(k.was.size());
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, paths[i], 0, READ_CONTROL | WRITE_DAC, &k.key) ||
-            RegGetKeySecurity(k.key, DACL_SECURITY_INFORMATION, k.was.data(), &size))
-            continue;
-        RegSetKeySecurity(k.key, DACL_SECURITY_INFORMATION, readOnly);
-        locked.push_back(k);
-    }
-    LocalFree(readOnly);
-    return locked;
-}
-void Unlock(const std::vector<Locked>& locked)
-{
-    for (const Locked& k : locked) {
-        RegSetKeySecurity(k.key, DACL_SECURITY_INFORMATION, const_cast<char*>(k.was.data()));
-        RegCloseKey(k.key);
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -119,8 +86,7 @@ int main(int argc, char** argv)
         ok &= Shoot(setup.Next(), "about");
     }
     {
-        static const char* const kKeys[] = {"*", "*\\shell", "directory", "directory\\shell"};
-        const std::vector<Locked> locked = Lock(kKeys, sizeof kKeys / sizeof *kKeys);
+        RegReadOnly locked({"*", "directory"});
         Program setup(Widen(Quoted(exe)));
         HWND dialog = setup.Next("nobo の関連づけ");
         SendMessageW(GetDlgItem(dialog, IDC_DIR_ENABLE), BM_CLICK, 0, 0);
@@ -130,7 +96,6 @@ int main(int argc, char** argv)
         Press(refusal, IDNO);
         Press(dialog, IDCANCEL);
         setup.Wait();
-        Unlock(locked);
     }
     // The README's own example.
     MakeTree("C:", {"work\\inbox\\report.txt=new", "work\\report.txt=old"});

@@ -25,13 +25,6 @@ void Collect(HKEY parent, const std::string& name, const std::string& rel,
     keep ? keep->push_back(key) : void(RegCloseKey(key));
 }
 
-void Lock(HKEY key, const char* sddl)
-{
-    PSECURITY_DESCRIPTOR sd = nullptr;
-    ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr);
-    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, sd), LocalFree(sd);
-}
-
 }  // namespace
 
 std::string RegDump(const std::string& path, const std::string& sub, bool in)
@@ -83,10 +76,20 @@ RegReadOnly::RegReadOnly(const std::vector<std::string>& roots)
 {
     std::vector<RegItem> items;
     for (const std::string& root : roots) Collect(HKEY_CLASSES_ROOT, root, "", items, &keys);
-    for (HKEY key : keys) Lock(key, "D:P(A;;KR;;;WD)");
+    PSECURITY_DESCRIPTOR readOnly = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                         &readOnly, nullptr);
+    for (HKEY key : keys) {
+        DWORD size = 4096;
+        was.emplace_back(size);
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, was.back().data(), &size);
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly);
+    }
+    LocalFree(readOnly);
 }
 
 RegReadOnly::~RegReadOnly()
 {
-    for (HKEY key : keys) Lock(key, "D:P(A;;KA;;;WD)"), RegCloseKey(key);
+    for (size_t i = 0; i < keys.size(); ++i)
+        RegSetKeySecurity(keys[i], DACL_SECURITY_INFORMATION, was[i].data()), RegCloseKey(keys[i]);
 }

@@ -25,10 +25,12 @@ struct RegSaved {
     std::vector<std::pair<std::string, std::vector<RegItem>>> saved;
 };
 // Every key of the subtrees read-only for everyone, as a standard user meets
-// HKEY_CLASSES_ROOT, until destroyed. Wine checks access only where a key is
-// opened, not on the parent a subkey is created under: all are locked.
+// HKEY_CLASSES_ROOT, until destroyed, when each gets its own access back. Wine
+// checks access only where a key is opened, not on the parent a subkey is
+// created under: all are locked.
 struct RegReadOnly {
     explicit RegReadOnly(const std::vector<std::string>& roots);
     ~RegReadOnly();
-    std::vector<HKEY> keys;  // opened before the lock: they can unlock
+    std::vector<HKEY> keys;              // opened before the lock: they can unlock
+    std::vector<std::vector<BYTE>> was;  // each one's access before
 };
