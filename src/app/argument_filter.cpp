@@ -19,19 +19,17 @@ bool IsAscii(const char* s)
     return true;
 }
 
-// The size of wide's ANSI form with its NUL (written to out when given), or 0
-// when it has no exact one: a default character or a best-fit look-alike.
-int ExactForm(const wchar_t* wide, char* out, int size, UINT codePage)
+}  // namespace
+
+int ExactAnsiForm(const wchar_t* wide, char* out, int size)
 {
     // The UTF-8 code page takes neither the flag nor the used-default report.
-    const bool utf8 = codePage == CP_UTF8;
+    const bool utf8 = GetACP() == CP_UTF8;
     BOOL usedDefault = FALSE;
     const int n = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide, -1, out, size,
                                       nullptr, utf8 ? nullptr : &usedDefault);
     return usedDefault ? 0 : n;
 }
-
-}  // namespace
 
 char** ExactArguments(int* count)
 {
@@ -43,7 +41,7 @@ char** ExactArguments(int* count)
     // Each argument: its exact form, or the "" that replaces it.
     size_t size = (static_cast<size_t>(*count) + 1) * sizeof(char*);
     for (int i = 0; i < *count; ++i) {
-        size += ExactForm(wide[i], nullptr, 0, codePage) + 1;
+        size += ExactAnsiForm(wide[i], nullptr, 0) + 1;
     }
     char** argv = static_cast<char**>(malloc(size));
     if (argv) {
@@ -51,7 +49,7 @@ char** ExactArguments(int* count)
         char* const end = reinterpret_cast<char*>(argv) + size;
         for (int i = 0; i < *count; ++i) {
             argv[i] = area;
-            const int n = ExactForm(wide[i], area, static_cast<int>(end - area), codePage);
+            const int n = ExactAnsiForm(wide[i], area, static_cast<int>(end - area));
             if (n > 0 && (codePage == 932 || IsAscii(area))) {
                 area += n;
                 continue;

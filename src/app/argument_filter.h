@@ -13,3 +13,8 @@
 // Each such argument after 0 is traced and keeps its place, as "": it is
 // dropped alone.
 char** ExactArguments(int* count);
+
+// The size of wide's form in the ANSI code page with its NUL (written to out
+// when given, at most size bytes), or 0 when it has no exact one (a default
+// character or a best-fit look-alike) or does not fit.
+int ExactAnsiForm(const wchar_t* wide, char* out, int size);

@@ -5,8 +5,11 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "app/argument_filter.h"
 #include "base/file_attributes.h"
+#include "base/file_handle.h"
 #include "base/mem.h"
+#include "base/trace.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -98,6 +101,28 @@ bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
     return (parse->folder && ResolveInFolder(parse, out, name)) || ShellResolvePath(out, path);
 }
 
+// The argument read against the working folder, once: every later step,
+// the shell's parse included, uses this one full path. The shell would read
+// a relative name against the desktop folder instead.
+bool FullPath(char* out, const char* argument)
+{
+    WCHAR wide[MAX_PATH];
+    WCHAR full[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, argument, -1, wide, MAX_PATH)) {
+        return false;
+    }
+    const DWORD n = GetFullPathNameW(wide, MAX_PATH, full, nullptr);
+    // The working folder itself may have no exact form in the ANSI code page.
+    return n != 0 && n < MAX_PATH && ExactAnsiForm(full, out, PATH_BUFFER_SIZE) > 0;
+}
+
+// The parse gives the item's long form, which may be cut to another file's
+// name when it does not fit: the two must reach the same item.
+bool SameItem(const char* argument, const char* parsed)
+{
+    return StrEqual(argument, parsed) || PathsReachSameItem(argument, parsed);
+}
+
 }  // namespace
 
 void FreeArgumentList(char** list, int count)
@@ -117,11 +142,17 @@ char** ResolveArguments(int candidates, char** argv, int* resolved)
     *resolved = 0;
     FolderParse parse = {};
     for (int i = 0; i < candidates; ++i) {
-        char path[PATH_BUFFER_SIZE];
-        if (!PathExists(argv[i])) {
+        if (PathHasStrippedName(argv[i])) {
+            // Candidates start at argument 1.
+            GetTraceSink()("argv[%2d] ignored: a name ends in a dot or a space\r\n", i + 1);
             continue;
         }
-        if (!ResolveCandidate(&parse, path, argv[i])) {
+        char full[PATH_BUFFER_SIZE];
+        char path[PATH_BUFFER_SIZE];
+        if (!FullPath(full, argv[i]) || !PathExists(full)) {
+            continue;
+        }
+        if (!ResolveCandidate(&parse, path, full) || !SameItem(full, path)) {
             continue;
         }
         char* copy = static_cast<char*>(malloc(strlen(path) + 1));

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "base/file_attributes.h"
+#include "base/file_handle.h"
 #include "base/mem.h"
 #include "text/path.h"
 #include "text/str.h"
@@ -63,15 +64,15 @@ bool MovedAway(const char* item, const char* destination)
 // the item inside it.
 bool ShellMoveInto(const char* item, const char* destination)
 {
-    char folder[PATH_BUFFER_SIZE + 1];
-    StrCopyBounded(PATH_BUFFER_SIZE, folder, destination);
-    PathStripLast(folder);
-    PathDriveToRoot(folder);
+    char into[PATH_BUFFER_SIZE + 1];
+    StrCopyBounded(PATH_BUFFER_SIZE, into, destination);
+    PathStripLast(into);
+    PathDriveToRoot(into);
 
     char from[PATH_LIST_SIZE];
     char to[PATH_LIST_SIZE];
     MakePathList(from, item);
-    MakePathList(to, folder);
+    MakePathList(to, into);
 
     if (!ShellFileOperation(FO_MOVE, from, to, FOF_ALLOWUNDO)) {
         return false;
@@ -90,8 +91,9 @@ void SendToRecycleBin(const char* list)
 
 }  // namespace
 
-bool ResolveMoveConflict(const char* item, const char* destination)
+bool ResolveMoveConflict(const char* item, const char* destination, HANDLE* held)
 {
+    *held = INVALID_HANDLE_VALUE;
     if (!PathExists(destination)) {
         return true;
     }
@@ -110,6 +112,12 @@ bool ResolveMoveConflict(const char* item, const char* destination)
     if (PathIsFile(destination) && PathIsFile(item)) {
         if (ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFileExists, destination) !=
             IDYES) {
+            return false;
+        }
+        // The old file may leave only for an item that will take its place:
+        // one that can be moved now and that nobody can lock until it has.
+        *held = HoldForMove(item);
+        if (*held == INVALID_HANDLE_VALUE) {
             return false;
         }
         char list[PATH_LIST_SIZE];

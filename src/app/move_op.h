@@ -2,10 +2,14 @@
 // Moving one item to its destination: the clash rules, the move itself and
 // the check that it really happened.
 
+#include <windows.h>
+
 // True when the move may go ahead: nothing at the destination, or the user
 // agreed to overwrite (an old file is then sent to the Recycle Bin first, and
-// false when it is still there afterwards).
-bool ResolveMoveConflict(const char* item, const char* destination);
+// false when it is still there afterwards). An item file about to replace one
+// is held (held; INVALID_HANDLE_VALUE otherwise) until the caller has moved
+// it and released it with ReleaseHold.
+bool ResolveMoveConflict(const char* item, const char* destination, HANDLE* held);
 
 // True when the item is now at the destination and gone from its old place.
 bool MoveItem(const char* item, const char* destination);

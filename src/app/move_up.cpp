@@ -5,6 +5,7 @@
 
 #include "app/move_op.h"
 #include "base/file_attributes.h"
+#include "base/file_handle.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -26,13 +27,11 @@ void MoveUp(const char* item, unsigned flags)
     if (StrEqualNoCase(item, destination)) {
         return;
     }
-    if (!ResolveMoveConflict(item, destination)) {
-        return;
-    }
-    if (!MoveItem(item, destination)) {
-        return;
-    }
-    if (flags & OPTF_OPEN) {
+    HANDLE held = INVALID_HANDLE_VALUE;
+    const bool moved = ResolveMoveConflict(item, destination, &held) && MoveItem(item, destination);
+    ReleaseHold(held);
+    if (moved && (flags & OPTF_OPEN)) {
+        // "C:" would open the drive's current folder, not its root.
         PathDriveToRoot(folder);
         ShellExecuteA(nullptr, "open", folder, nullptr, nullptr, SW_SHOWNORMAL);
     }

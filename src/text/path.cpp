@@ -96,3 +96,24 @@ void PathDriveToRoot(char* folder)
         folder[3] = '\0';
     }
 }
+
+bool PathHasStrippedName(const char* path)
+{
+    const char* name = path;
+    for (const char* p = path;; p += MbcsCharSize(p)) {
+        // Win32 takes '/' for a separator too; neither can be a trail byte.
+        if (*p != '\0' && *p != '\\' && *p != '/') {
+            continue;
+        }
+        const size_t n = static_cast<size_t>(p - name);
+        const bool dots =
+            (n == 1 && name[0] == '.') || (n == 2 && name[0] == '.' && name[1] == '.');
+        if (n > 0 && !dots && (p[-1] == '.' || p[-1] == ' ')) {
+            return true;
+        }
+        if (*p == '\0') {
+            return false;
+        }
+        name = p + 1;
+    }
+}

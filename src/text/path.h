@@ -22,3 +22,8 @@ void PathJoin(char* out, const char* folder, const char* name);
 // "X:" names the current folder of drive X, not its root: turns it into "X:\".
 // Other paths are left alone. folder must have room for one more byte.
 void PathDriveToRoot(char* folder);
+
+// True when a name in the path, other than "." and "..", ends in a dot or a
+// space. Win32 strips such an ending before it acts, so the call would reach
+// another file ("a." reaches "a"), or the name could never be reached at all.
+bool PathHasStrippedName(const char* path);

@@ -25,13 +25,21 @@ struct Cell {
     const char* windows;
 };
 
+// A file another program holds open without sharing, for one cell.
+HANDLE g_locked = INVALID_HANDLE_VALUE;
+
 // clang-format off
 const Cell kCells[] = {
+    {"item opened elsewhere without sharing while its question waits, Yes",
+     {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f", {IDYES}, [](size_t, void* root) {
+         const std::string f = *static_cast<std::string*>(root) + "\\w\\in\\f";
+         g_locked = CreateFileA(f.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+     }, false, "Q:Yes | item:w\\in old:w", "same"},
     {"item gone while its question waits, Yes", {"w\\in\\f=item", "w\\f=old", "aside\\"}, "w\\in\\f",
      {IDYES}, [](size_t, void* root) {
          const std::string& r = *static_cast<std::string*>(root);
          MoveFileA((r + "\\w\\in\\f").c_str(), (r + "\\aside\\f").c_str());
-     }, false, "Q:Yes | item:aside old:bin", "same"},
+     }, false, "Q:Yes | item:aside old:w", "same"},
     {"Recycle Bin unusable, delete for good declined", {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f",
      {IDYES, IDNO}, nullptr, true, "Q:Yes shell \"ファイルの削除の確認\":No | item:w\\in old:w",
      "same"},
@@ -96,6 +104,8 @@ TEST(FaultMatrix, EveryOriginalIsFoundAgain)
         }
         const Outcome run = RunNobo(Quoted(s / cell.item), cell.answers, cell.atBox, &root);
         SetEnvironmentVariableA("XDG_DATA_HOME", bin);
+        if (g_locked != INVALID_HANDLE_VALUE) CloseHandle(g_locked);
+        g_locked = INVALID_HANDLE_VALUE;
         DeleteFileA(noBinFile.c_str());
         std::string where;
         for (const std::string& e : cell.tree)

@@ -2,6 +2,7 @@
 // line as Explorer starts it: where each named item ends up.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -27,19 +28,39 @@ TEST(Move, TypicalRequest)
     EXPECT_EQ("work\\ work\\inbox\\ work\\report.txt=r", ListTree(s.Path()));
 }
 
-// The first cut leaves "C:", the drive's current folder, here a scratch folder
-// and not the root: the item must stay "C:\...", never go into that folder.
-TEST(Move, ItemsInADriveRootStay)
+// The shell's "open" of folders replaced for a test's time: it leaves an empty
+// file "opened" in the folder (one file each: concurrent appends fail).
+struct OpenRecorder {
+    RegSaved saved{{"Folder\\shell\\open\\command"}};
+    OpenRecorder()
+    {
+        const char recorder[] = "cmd /c type nul>\"%1\\opened\"";
+        RegPut("Folder\\shell\\open\\command", REG_SZ, std::string(recorder, sizeof recorder));
+    }
+};
+
+// "C:" names the drive's current folder, here a scratch folder and not the
+// root: an item in C:\ must stay, never go into that folder, and the folder
+// opened after a move into C:\ must be C:\ itself.
+TEST(Move, DriveRoots)
 {
+    OpenRecorder recorder;
     Scratch s("cwd");
-    const std::string item = "C:\\nobo-root-" + std::to_string(GetCurrentProcessId());
-    ASSERT_TRUE(WriteBytes(item, "root"));
-    Program nobo(NoboLine(Quoted(item) + " C:\\"), s.Path());
+    const std::string tag = std::to_string(GetCurrentProcessId()), item = "C:\\nobo-root-" + tag,
+                      inner = "C:\\nobo-w-" + tag, moved = "C:\\nobo-x-" + tag;
+    ASSERT_TRUE(
+        MakeTree("C:", {"nobo-root-" + tag + "=root", "nobo-w-" + tag + "\\nobo-x-" + tag + "=x"}));
+    RemoveTree("C:\\opened");
+    Program nobo(NoboLine(Quoted(item) + " C:\\ /open " + Quoted(inner + "\\nobo-x-" + tag)),
+                 s.Path());
     EXPECT_EQ(nullptr, nobo.Next("", 30000));
     EXPECT_EQ(0, nobo.Wait());
     EXPECT_EQ("root", ReadBytes(item));
+    EXPECT_EQ("x", ReadBytes(moved));
+    EXPECT_TRUE(WaitFor([] { return Exists("C:\\opened"); }, 15000));
+    Sleep(500);
     EXPECT_EQ("", ListTree(s.Path()));
-    RemoveTree(item);
+    for (const std::string& p : {item, inner, moved, std::string("C:\\opened")}) RemoveTree(p);
 }
 
 struct MoveRow {
@@ -51,6 +72,7 @@ struct MoveRow {
     std::vector<int> answers;       // one per box expected
     const char* shortName = nullptr;
     const char* readOnly = nullptr;
+    const char* folder = nullptr;  // the working folder, in the scratch folder
 };
 
 // 表 is 95 5C, ソ 83 5C: trail bytes that are no separators. ア (83 41) and
@@ -60,7 +82,7 @@ struct MoveRow {
 const MoveRow kMoves[] = {
     {"trail bytes 5C", {"表\\ソ\\表=a", "ソ\\表\\ソ=b"}, L"\"@\\表\\ソ\\表\" \"@\\ソ\\表\\ソ\"",
      "ソ\\ ソ\\ソ=b ソ\\表\\ 表\\ 表\\ソ\\ 表\\表=a", 0, {}},
-    {"8.3 short name", {"w\\in\\a long name.txt=a"}, L"#",
+    {"8.3 short name", {"w\\in\\a long name.txt=a"}, L"\"#\"",
      "w\\ w\\a long name.txt=a w\\in\\", 0, {}, "w\\in\\a long name.txt"},
     {"read-only file", {"w\\in\\ro=r"}, L"\"@\\w\\in\\ro\"", "w\\ w\\in\\ w\\ro=r", 0, {}, nullptr,
      "w\\in\\ro"},
@@ -72,6 +94,15 @@ const MoveRow kMoves[] = {
     {"look-alike folders", {"w\\in\\ア\\f=f", "w\\in\\ア\\g=kept", "w\\in\\ヂ\\g=named"},
      L"\"@\\w\\in\\ア\\f\" \"@\\w\\in\\ヂ\\g\"",
      "w\\ w\\in\\ w\\in\\f=f w\\in\\g=named w\\in\\ア\\ w\\in\\ア\\g=kept w\\in\\ヂ\\", 0, {}},
+    // The shell would read a relative name against the desktop, which holds
+    // a decoy of the same name.
+    {"relative paths", {"w\\in\\nobo-decoy=a", "w\\in\\in\\b=b", "w\\in\\c=c"},
+     L"nobo-decoy in\\b .\\c", "w\\ w\\c=c w\\in\\ w\\in\\b=b w\\in\\in\\ w\\nobo-decoy=a", 0,
+     {}, nullptr, nullptr, "w\\in"},
+    // Win32 would strip the dot or the space and act on the other file.
+    {"a name ending in a dot or a space", {"w\\in\\a.=dot", "w\\in\\a=a", "w\\in\\b =space",
+     "w\\in\\b=b"}, L"\"@\\w\\in\\a.\" \"@\\w\\in\\b \"",
+     "w\\ w\\in\\ w\\in\\a.=dot w\\in\\a=a w\\in\\b =space w\\in\\b=b", 2, {}},
     {"escaped quote", {"w\\in\\f=f"}, L"\\\"x \"@\\w\\in\\f\"", "w\\ w\\f=f w\\in\\", 0, {}},
     {"/open in any case", {"w\\in\\a=a", "v\\in\\b=b"},
      L"\"@\\w\\in\\a\" /oPEN \"@\\w\\in\\gone\" \"@\\v\\in\\b\"",
@@ -93,24 +124,23 @@ std::wstring Expand(const MoveRow& row, const std::string& root)
         GetShortPathNameA((root + "\\" + row.shortName).c_str(), shortPath, MAX_PATH);
     std::wstring out;
     for (wchar_t c : row.args)
-        out += c == L'@' ? Widen(root) : c == L'#' ? Widen(Quoted(shortPath)) : std::wstring(1, c);
+        out += c == L'@' ? Widen(root) : c == L'#' ? Widen(shortPath) : std::wstring(1, c);
     return out;
 }
 
 TEST(Move, Table)
 {
-    // The shell's "open" of folders replaced for the test's time: it leaves an
-    // empty file "opened" in the folder (one file each: concurrent appends fail).
-    const char open[] = "Folder\\shell\\open\\command",
-               recorder[] = "cmd /c type nul>\"%1\\opened\"";
-    RegSaved saved({open});
-    ASSERT_TRUE(RegPut(open, REG_SZ, std::string(recorder, sizeof recorder)));
+    OpenRecorder recorder;
+    char desktop[MAX_PATH];
+    ASSERT_EQ(S_OK, SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop));
+    const std::string decoy = desktop + std::string("\\nobo-decoy");
     for (const MoveRow& row : kMoves) {
         SCOPED_TRACE(row.name);
         Scratch s("move");
         ASSERT_TRUE(MakeTree(s.Path(), row.tree));
+        ASSERT_TRUE(WriteBytes(decoy, "decoy"));
         if (row.readOnly) SetFileAttributesA((s / row.readOnly).c_str(), FILE_ATTRIBUTE_READONLY);
-        Program nobo(NoboLine("") + Expand(row, s.Path()));
+        Program nobo(NoboLine("") + Expand(row, s.Path()), row.folder ? s / row.folder : "");
         size_t boxes = 0;
         while (HWND box = nobo.Next("", 30000))
             Press(box, ++boxes <= row.answers.size() ? row.answers[boxes - 1] : IDNO);
@@ -123,6 +153,8 @@ TEST(Move, Table)
             Sleep(500);
         }
         EXPECT_EQ(row.after, ListTree(s.Path()));
+        EXPECT_EQ("decoy", ReadBytes(decoy));
+        RemoveTree(decoy);
         const std::vector<std::string> trace = nobo.Trace();
         EXPECT_EQ(row.dropped, std::count_if(trace.begin(), trace.end(), [](const std::string& t) {
                       return t.find(" ignored: ") != std::string::npos;
@@ -150,7 +182,27 @@ TEST(OtherCodePage, MovesOnlyAsciiPaths)
                  Widen(Quoted(s / "in\\a\\b")));
     EXPECT_EQ(nullptr, nobo.Next("", 30000));  // no question about another folder
     EXPECT_EQ(0, nobo.Wait());
-    EXPECT_EQ("in\\ in\\a\\ in\\b=b in\\\xE9\\ in\\\xE9\\x\\ \xE9\\ \xE9\\x\\", ListTree(s.Path()));
+    EXPECT_EQ("in\\ in\\a\\ in\\b=b in\\{U+00E9}\\ in\\{U+00E9}\\x\\ {U+00E9}\\ {U+00E9}\\x\\",
+              ListTree(s.Path()));
+}
+
+// Explorer may pass 8.3 names. The shell's parse gives the long form, which
+// here passes 259 characters; Wine cuts it to 259 and still succeeds (Windows
+// fails). A file named as that cut stands in the same folder: nothing moves.
+TEST(Move, ShortNameWhoseLongFormDoesNotFit)
+{
+    Scratch s("short");
+    const std::string in = std::string(50, 'A') + "\\" + std::string(50, 'B') + "\\" +
+                           std::string(50, 'C') + "\\",
+                      name(80, 'n'), cut = name.substr(0, 259 - (s / in).size());
+    ASSERT_TRUE(MakeTree(s.Path(), {in + name + "=item", in + cut + "=cut"}));
+    char shortIn[MAX_PATH] = "";
+    ASSERT_NE(0u, GetShortPathNameA((s / in).c_str(), shortIn, MAX_PATH));
+    const std::string before = ListTree(s.Path());
+    Program nobo(NoboLine(Quoted(shortIn + name)));
+    EXPECT_EQ(nullptr, nobo.Next("", 30000));
+    EXPECT_EQ(0, nobo.Wait());
+    EXPECT_EQ(before, ListTree(s.Path()));
 }
 
 }  // namespace

@@ -1,18 +1,27 @@
 #include "support/files.h"
 
+#include "support/program.h"
+
 #include <windows.h>
 
 #include <algorithm>
 
 namespace {
 
+// Full paths without Win32's reading: names ending in a dot or a space, and
+// paths past MAX_PATH, are made, read and removed as they are.
+std::wstring Raw(const std::string& path)
+{
+    return Widen(path.size() > 2 && path[1] == ':' ? "\\\\?\\" + path : path);
+}
+
 void List(const std::string& root, const std::string& relative, std::vector<std::string>* out)
 {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((root + "\\" + relative + "*").c_str(), &fd);
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW(Raw(root + "\\" + relative + "*").c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE) return;
     do {
-        const std::string name = fd.cFileName;
+        const std::string name = Narrow(fd.cFileName);
         if (name == "." || name == "..") continue;
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             out->push_back(relative + name + "\\");
@@ -20,7 +29,7 @@ void List(const std::string& root, const std::string& relative, std::vector<std:
         } else {
             out->push_back(relative + name + "=" + ReadBytes(root + "\\" + relative + name));
         }
-    } while (FindNextFileA(h, &fd));
+    } while (FindNextFileW(h, &fd));
     FindClose(h);
 }
 
@@ -51,7 +60,7 @@ bool MakeTree(const std::string& root, const std::vector<std::string>& entries)
         // A trail byte 5C is no separator.
         for (size_t i = 0; i < path.size(); i += IsDBCSLeadByteEx(932, path[i]) ? 2 : 1)
             if (path[i] == '\\')
-                CreateDirectoryA((root + "\\" + path.substr(0, i)).c_str(), nullptr);
+                CreateDirectoryW(Raw(root + "\\" + path.substr(0, i)).c_str(), nullptr);
         if (equals != std::string::npos)
             ok &= WriteBytes(root + "\\" + path, entry.substr(equals + 1));
         ok &= Exists(root + "\\" + path);
@@ -71,7 +80,7 @@ std::string ListTree(const std::string& root)
 
 bool WriteBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE f = CreateFileW(Raw(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -81,8 +90,8 @@ bool WriteBytes(const std::string& path, const std::string& bytes)
 
 std::string ReadBytes(const std::string& path)
 {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
+    HANDLE f = CreateFileW(Raw(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return "<missing>";
     std::string bytes(GetFileSize(f, nullptr), '\0');
     DWORD got = 0;
@@ -94,25 +103,26 @@ std::string ReadBytes(const std::string& path)
 
 bool Exists(const std::string& path)
 {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(Raw(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool RemoveTree(const std::string& path)
 {
-    const DWORD a = GetFileAttributesA(path.c_str());
+    const std::wstring raw = Raw(path);
+    const DWORD a = GetFileAttributesW(raw.c_str());
     if (a == INVALID_FILE_ATTRIBUTES) return true;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL | (a & FILE_ATTRIBUTE_DIRECTORY));
-    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return DeleteFileA(path.c_str()) != 0;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
+    SetFileAttributesW(raw.c_str(), FILE_ATTRIBUTE_NORMAL | (a & FILE_ATTRIBUTE_DIRECTORY));
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) return DeleteFileW(raw.c_str()) != 0;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((raw + L"\\*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = fd.cFileName;
+            const std::string name = Narrow(fd.cFileName);
             if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-        } while (FindNextFileA(h, &fd));
+        } while (FindNextFileW(h, &fd));
         FindClose(h);
     }
-    return RemoveDirectoryA(path.c_str()) != 0;
+    return RemoveDirectoryW(raw.c_str()) != 0;
 }
 
 // Wine's Recycle Bin is the XDG trash of the Unix side; Z: is the Unix root.

@@ -173,21 +173,41 @@ std::string Quoted(const std::string& path)
     return "\"" + path + "\"";
 }
 
+// "{U+XXXX}" stands for a character code page 932 cannot hold.
 std::wstring Widen(const std::string& ansi)
 {
-    std::wstring wide(ansi.size() + 1, L'\0');
-    wide.resize(
-        MultiByteToWideChar(932, 0, ansi.c_str(), -1, &wide[0], static_cast<int>(wide.size())));
-    if (!wide.empty()) wide.pop_back();
+    std::wstring wide;
+    for (size_t i = 0; i < ansi.size();) {
+        unsigned cp = 0;
+        int used = 0, n = IsDBCSLeadByteEx(932, ansi[i]) ? 2 : 1;
+        wchar_t w[2];
+        if (sscanf(ansi.c_str() + i, "{U+%x}%n", &cp, &used) == 1 && used > 0) {
+            n = used;
+            if (cp >= 0x10000) wide += static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10));
+            wide += static_cast<wchar_t>(cp >= 0x10000 ? 0xDC00 + (cp & 0x3FF) : cp);
+        } else {
+            wide.append(w, MultiByteToWideChar(932, 0, &ansi[i], n, w, 2));
+        }
+        i += n;
+    }
     return wide;
 }
 
 std::string Narrow(const std::wstring& wide)
 {
-    std::string ansi(wide.size() * 2 + 1, '\0');
-    ansi.resize(WideCharToMultiByte(932, 0, wide.c_str(), -1, &ansi[0],
-                                    static_cast<int>(ansi.size()), nullptr, nullptr));
-    if (!ansi.empty()) ansi.pop_back();
+    std::string ansi;
+    for (size_t i = 0, n; i < wide.size(); i += n) {
+        n = IS_SURROGATE_PAIR(wide[i], i + 1 < wide.size() ? wide[i + 1] : 0) ? 2 : 1;
+        char b[16];
+        BOOL lossy = FALSE;
+        const int got = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &wide[i],
+                                            static_cast<int>(n), b, sizeof b, nullptr, &lossy);
+        if (got <= 0 || lossy)
+            snprintf(
+                b, sizeof b, "{U+%04X}",
+                n == 2 ? 0x10000 + ((wide[i] & 0x3FF) << 10) + (wide[i + 1] & 0x3FF) : wide[i]);
+        ansi += got <= 0 || lossy ? std::string(b) : std::string(b, got);
+    }
     return ansi;
 }
 

@@ -38,7 +38,8 @@ std::wstring NoboLine(const std::string& arguments);
 std::string BesideTest(const char* name);
 // "path", for a command line.
 std::string Quoted(const std::string& path);
-// Code page 932 to UTF-16 and back.
+// Code page 932 to UTF-16 and back; "{U+XXXX}" stands for a character that
+// code page 932 cannot hold exactly.
 std::wstring Widen(const std::string& ansi);
 std::string Narrow(const std::wstring& wide);
 
