@@ -5,11 +5,11 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "app/argument_filter.h"
 #include "base/file_attributes.h"
 #include "base/file_handle.h"
 #include "base/mem.h"
 #include "base/trace.h"
+#include "text/chars.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -24,8 +24,8 @@ namespace {
 // shares it: names that differ in case may be different folders (a
 // case-sensitive folder), and a wrong share moves a file nobody named.
 struct FolderParse {
-    char path[PATH_BUFFER_SIZE];  // the folder the previous item named; "" none
-    bool tried;                   // binding it was tried
+    wchar_t path[PATH_BUFFER_SIZE];  // the folder the previous item named; "" none
+    bool tried;                      // binding it was tried
     IShellFolder* folder;
     LPITEMIDLIST idList;  // the folder's, absolute
 };
@@ -39,12 +39,11 @@ void ForgetFolder(FolderParse* parse)
     MemZero(parse, sizeof *parse);
 }
 
-bool ParseIn(IShellFolder* folder, const char* path, LPITEMIDLIST* idList)
+bool ParseIn(IShellFolder* folder, const wchar_t* path, LPITEMIDLIST* idList)
 {
-    WCHAR wide[MAX_PATH];
     ULONG eaten = 0;
-    return MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) &&
-           SUCCEEDED(folder->ParseDisplayName(nullptr, nullptr, wide, &eaten, idList, nullptr));
+    return SUCCEEDED(folder->ParseDisplayName(nullptr, nullptr, const_cast<LPWSTR>(path), &eaten,
+                                              idList, nullptr));
 }
 
 void BindFolder(FolderParse* parse)
@@ -61,37 +60,34 @@ void BindFolder(FolderParse* parse)
     desktop->Release();
 }
 
-bool ResolveInFolder(const FolderParse* parse, char* out, const char* name)
+bool ResolveInFolder(const FolderParse* parse, wchar_t* out, const wchar_t* name)
 {
     LPITEMIDLIST child = nullptr;
     if (!ParseIn(parse->folder, name, &child)) {
         return false;
     }
     LPITEMIDLIST full = ILCombine(parse->idList, child);
-    const bool ok = full && SHGetPathFromIDListA(full, out);
+    const bool ok = full && SHGetPathFromIDListW(full, out);
     CoTaskMemFree(full);
     CoTaskMemFree(child);
     if (!ok) {
-        out[0] = '\0';
+        out[0] = L'\0';
     }
     return ok;
 }
 
-bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
+bool ResolveCandidate(FolderParse* parse, wchar_t* out, const wchar_t* path)
 {
-    char folder[PATH_BUFFER_SIZE];
-    if (strlen(path) >= sizeof folder) {
-        return ShellResolvePath(out, path);
-    }
-    StrCopyBounded(sizeof folder, folder, path);
-    const char* name = PathStripLast(folder);
+    wchar_t folder[PATH_BUFFER_SIZE];
+    StrCopyBounded(PATH_BUFFER_SIZE, folder, path);
+    const wchar_t* name = PathStripLast(folder);
     // A folder without a parent ("", "C:") is left to the desktop's own reading.
     const bool plainName =
-        PathFindName(folder) != folder && *name && !StrEqual(name, ".") && !StrEqual(name, "..");
+        PathFindName(folder) != folder && *name && !StrEqual(name, L".") && !StrEqual(name, L"..");
     if (!plainName || !StrEqual(folder, parse->path)) {
         ForgetFolder(parse);
         if (plainName) {
-            StrCopyBounded(sizeof parse->path, parse->path, folder);
+            StrCopyBounded(PATH_BUFFER_SIZE, parse->path, folder);
         }
         return ShellResolvePath(out, path);
     }
@@ -104,28 +100,22 @@ bool ResolveCandidate(FolderParse* parse, char* out, const char* path)
 // The argument read against the working folder, once: every later step,
 // the shell's parse included, uses this one full path. The shell would read
 // a relative name against the desktop folder instead.
-bool FullPath(char* out, const char* argument)
+bool FullPath(wchar_t* out, const wchar_t* argument)
 {
-    WCHAR wide[MAX_PATH];
-    WCHAR full[MAX_PATH];
-    if (!MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, argument, -1, wide, MAX_PATH)) {
-        return false;
-    }
-    const DWORD n = GetFullPathNameW(wide, MAX_PATH, full, nullptr);
-    // The working folder itself may have no exact form in the ANSI code page.
-    return n != 0 && n < MAX_PATH && ExactAnsiForm(full, out, PATH_BUFFER_SIZE) > 0;
+    const DWORD n = GetFullPathNameW(argument, PATH_BUFFER_SIZE, out, nullptr);
+    return n != 0 && n <= PATH_LIMIT;
 }
 
 // The parse gives the item's long form, which may be cut to another file's
 // name when it does not fit: the two must reach the same item.
-bool SameItem(const char* argument, const char* parsed)
+bool SameItem(const wchar_t* argument, const wchar_t* parsed)
 {
     return StrEqual(argument, parsed) || PathsReachSameItem(argument, parsed);
 }
 
 }  // namespace
 
-void FreeArgumentList(char** list, int count)
+void FreeArgumentList(wchar_t** list, int count)
 {
     for (int i = 0; i < count; ++i) {
         MemFree(list[i]);
@@ -133,9 +123,9 @@ void FreeArgumentList(char** list, int count)
     MemFree(list);
 }
 
-char** ResolveArguments(int candidates, char** argv, int* resolved)
+wchar_t** ResolveArguments(int candidates, wchar_t** argv, int* resolved)
 {
-    char** list = static_cast<char**>(malloc((candidates + 1) * sizeof(char*)));
+    wchar_t** list = static_cast<wchar_t**>(malloc((candidates + 1) * sizeof(wchar_t*)));
     if (!list) {
         return nullptr;
     }
@@ -147,21 +137,22 @@ char** ResolveArguments(int candidates, char** argv, int* resolved)
             GetTraceSink()("argv[%2d] ignored: a name ends in a dot or a space\r\n", i + 1);
             continue;
         }
-        char full[PATH_BUFFER_SIZE];
-        char path[PATH_BUFFER_SIZE];
+        wchar_t full[PATH_BUFFER_SIZE];
+        wchar_t path[PATH_BUFFER_SIZE];
         if (!FullPath(full, argv[i]) || !PathExists(full)) {
             continue;
         }
         if (!ResolveCandidate(&parse, path, full) || !SameItem(full, path)) {
             continue;
         }
-        char* copy = static_cast<char*>(malloc(strlen(path) + 1));
+        const size_t size = (StrLen(path) + 1) * sizeof(wchar_t);
+        wchar_t* copy = static_cast<wchar_t*>(malloc(size));
         if (!copy) {
             ForgetFolder(&parse);
             FreeArgumentList(list, *resolved);
             return nullptr;
         }
-        strcpy(copy, path);
+        memcpy(copy, path, size);
         list[(*resolved)++] = copy;
     }
     ForgetFolder(&parse);
@@ -169,9 +160,9 @@ char** ResolveArguments(int candidates, char** argv, int* resolved)
     return list;
 }
 
-bool ShellResolvePath(char* out, const char* path)
+bool ShellResolvePath(wchar_t* out, const wchar_t* path)
 {
-    out[0] = '\0';
+    out[0] = L'\0';
     IMalloc* allocator = nullptr;
     if (FAILED(SHGetMalloc(&allocator))) {
         return false;
@@ -182,14 +173,14 @@ bool ShellResolvePath(char* out, const char* path)
         return false;
     }
     LPITEMIDLIST idList = nullptr;
-    const bool ok = ParseIn(desktop, path, &idList) && SHGetPathFromIDListA(idList, out) != FALSE;
+    const bool ok = ParseIn(desktop, path, &idList) && SHGetPathFromIDListW(idList, out) != FALSE;
     if (idList != nullptr) {
         allocator->Free(idList);
     }
     desktop->Release();
     allocator->Release();
     if (!ok) {
-        out[0] = '\0';
+        out[0] = L'\0';
     }
     return ok;
 }

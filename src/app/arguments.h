@@ -3,7 +3,7 @@
 
 // Existing items among the candidates, as the shell's full paths: a heap array
 // of heap strings with a NULL after the last; NULL when out of memory.
-char** ResolveArguments(int candidates, char** argv, int* resolved);
-void FreeArgumentList(char** list, int count);
-// The shell's canonical file-system path of a path, into PATH_BUFFER_SIZE bytes.
-bool ShellResolvePath(char* out, const char* path);
+wchar_t** ResolveArguments(int candidates, wchar_t** argv, int* resolved);
+void FreeArgumentList(wchar_t** list, int count);
+// The shell's canonical file-system path of a path, into PATH_BUFFER_SIZE units.
+bool ShellResolvePath(wchar_t* out, const wchar_t* path);

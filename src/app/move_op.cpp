@@ -2,11 +2,11 @@
 
 #include <windows.h>
 #include <shellapi.h>
-#include <string.h>
 
 #include "base/file_attributes.h"
 #include "base/file_handle.h"
 #include "base/mem.h"
+#include "text/chars.h"
 #include "text/path.h"
 #include "text/str.h"
 #include "ui/message_box.h"
@@ -29,31 +29,27 @@ const char kFileExists[] = "以下のファイルは既に存在します。\n\n
 // The one call into the shell's file operation, with no owner window, no
 // name mappings and no progress title. True when the shell reported success
 // and nothing was cancelled.
-bool ShellFileOperation(UINT function, const char* from, const char* to, FILEOP_FLAGS flags)
+bool ShellFileOperation(UINT function, const wchar_t* from, const wchar_t* to, FILEOP_FLAGS flags)
 {
-    SHFILEOPSTRUCTA op;
+    SHFILEOPSTRUCTW op;
     MemZero(&op, sizeof op);
     op.hwnd = nullptr;
     op.wFunc = function;
     op.pFrom = from;
     op.pTo = to;
     op.fFlags = flags;
-    return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+    return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
-void MakePathList(char (&list)[PATH_LIST_SIZE], const char* path)
+// Paths here have at most PATH_LIMIT units.
+void MakePathList(wchar_t (&list)[PATH_LIST_SIZE], const wchar_t* path)
 {
-    size_t length = strlen(path);
-    if (length > PATH_LIST_SIZE - 2) {
-        length = PATH_LIST_SIZE - 2;
-    }
-    memcpy(list, path, length);
-    list[length] = '\0';
-    list[length + 1] = '\0';
+    StrCopyBounded(PATH_LIST_SIZE - 1, list, path);
+    list[StrLen(list) + 1] = L'\0';
 }
 
 // Both before and after a move, the result is read from the file system.
-bool MovedAway(const char* item, const char* destination)
+bool MovedAway(const wchar_t* item, const wchar_t* destination)
 {
     return PathExists(destination) && !PathExists(item);
 }
@@ -62,15 +58,15 @@ bool MovedAway(const char* item, const char* destination)
 // holds the destination, so it merges with the same-named folder there (and
 // asks its own questions). Handing it the destination path itself would nest
 // the item inside it.
-bool ShellMoveInto(const char* item, const char* destination)
+bool ShellMoveInto(const wchar_t* item, const wchar_t* destination)
 {
-    char into[PATH_BUFFER_SIZE + 1];
+    wchar_t into[PATH_BUFFER_SIZE + 1];
     StrCopyBounded(PATH_BUFFER_SIZE, into, destination);
     PathStripLast(into);
     PathDriveToRoot(into);
 
-    char from[PATH_LIST_SIZE];
-    char to[PATH_LIST_SIZE];
+    wchar_t from[PATH_LIST_SIZE];
+    wchar_t to[PATH_LIST_SIZE];
     MakePathList(from, item);
     MakePathList(to, into);
 
@@ -83,7 +79,7 @@ bool ShellMoveInto(const char* item, const char* destination)
 // Sends the items of a double-null list to the Recycle Bin, no questions.
 // Where the bin cannot take the file (a network share, a file too large for
 // it), the shell would delete it outright: it must warn instead.
-void SendToRecycleBin(const char* list)
+void SendToRecycleBin(const wchar_t* list)
 {
     ShellFileOperation(FO_DELETE, list, nullptr,
                        FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_WANTNUKEWARNING);
@@ -91,27 +87,27 @@ void SendToRecycleBin(const char* list)
 
 }  // namespace
 
-bool ResolveMoveConflict(const char* item, const char* destination, HANDLE* held)
+bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, HANDLE* held)
 {
     *held = INVALID_HANDLE_VALUE;
     if (!PathExists(destination)) {
         return true;
     }
     if (PathIsFolder(destination) && PathIsFile(item)) {
-        ShowMessageF(nullptr, MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
+        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
         return false;
     }
     if (PathIsFile(destination) && PathIsFolder(item)) {
-        ShowMessageF(nullptr, MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
+        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
         return false;
     }
     if (PathIsFolder(destination) && PathIsFolder(item)) {
-        return ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFolderExists, destination) ==
-               IDYES;
+        return ShowPathMessage(nullptr, MB_YESNO, kOverwriteQuestion, kFolderExists, destination,
+                               nullptr) == IDYES;
     }
     if (PathIsFile(destination) && PathIsFile(item)) {
-        if (ShowMessageF(nullptr, MB_YESNO, kOverwriteQuestion, kFileExists, destination) !=
-            IDYES) {
+        if (ShowPathMessage(nullptr, MB_YESNO, kOverwriteQuestion, kFileExists, destination,
+                            nullptr) != IDYES) {
             return false;
         }
         // The old file may leave only for an item that will take its place:
@@ -120,7 +116,7 @@ bool ResolveMoveConflict(const char* item, const char* destination, HANDLE* held
         if (*held == INVALID_HANDLE_VALUE) {
             return false;
         }
-        char list[PATH_LIST_SIZE];
+        wchar_t list[PATH_LIST_SIZE];
         MakePathList(list, destination);
         SendToRecycleBin(list);
         // Still there: the bin could not take it and the user kept it when
@@ -130,12 +126,12 @@ bool ResolveMoveConflict(const char* item, const char* destination, HANDLE* held
     return false;
 }
 
-bool MoveItem(const char* item, const char* destination)
+bool MoveItem(const wchar_t* item, const wchar_t* destination)
 {
     if (PathExists(destination)) {
         return ShellMoveInto(item, destination);
     }
-    if (!MoveFileA(item, destination)) {
+    if (!MoveFileW(item, destination)) {
         return false;
     }
     return MovedAway(item, destination);

@@ -9,7 +9,7 @@
 // false when it is still there afterwards). An item file about to replace one
 // is held (held; INVALID_HANDLE_VALUE otherwise) until the caller has moved
 // it and released it with ReleaseHold.
-bool ResolveMoveConflict(const char* item, const char* destination, HANDLE* held);
+bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, HANDLE* held);
 
 // True when the item is now at the destination and gone from its old place.
-bool MoveItem(const char* item, const char* destination);
+bool MoveItem(const wchar_t* item, const wchar_t* destination);

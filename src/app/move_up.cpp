@@ -9,11 +9,11 @@
 #include "text/path.h"
 #include "text/str.h"
 
-void MoveUp(const char* item, unsigned flags)
+void MoveUp(const wchar_t* item, unsigned flags)
 {
-    // One spare byte: "C:" may become "C:\" below.
-    char folder[PATH_BUFFER_SIZE + 1];
-    char destination[PATH_BUFFER_SIZE];
+    // One spare unit: "C:" may become "C:\" below.
+    wchar_t folder[PATH_BUFFER_SIZE + 1];
+    wchar_t destination[PATH_BUFFER_SIZE];
     StrCopyBounded(PATH_BUFFER_SIZE, folder, item);
     PathStripLast(folder);
     if (!PathIsFolder(folder)) {
@@ -33,6 +33,6 @@ void MoveUp(const char* item, unsigned flags)
     if (moved && (flags & OPTF_OPEN)) {
         // "C:" would open the drive's current folder, not its root.
         PathDriveToRoot(folder);
-        ShellExecuteA(nullptr, "open", folder, nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"open", folder, nullptr, nullptr, SW_SHOWNORMAL);
     }
 }

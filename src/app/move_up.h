@@ -6,4 +6,4 @@ enum {
 };
 
 // Moves the item into its grandparent folder; flags: OPTF_...
-void MoveUp(const char* item, unsigned flags);
+void MoveUp(const wchar_t* item, unsigned flags);

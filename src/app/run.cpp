@@ -8,12 +8,12 @@
 namespace {
 
 struct OptionRow {
-    const char* text;
+    const wchar_t* text;
     unsigned flag;
 };
 
 const OptionRow kOptions[] = {
-    {"/open", OPTF_OPEN},
+    {L"/open", OPTF_OPEN},
 };
 
 }  // namespace
@@ -25,7 +25,7 @@ int ChooseRunMode(int count)
 
 // A switch is only recognised, not removed: it also reaches the path
 // resolution, where it names nothing and is dropped.
-unsigned ParseOptions(int count, char** argv)
+unsigned ParseOptions(int count, wchar_t** argv)
 {
     unsigned flags = 0;
     for (int i = 1; i < count; ++i) {
@@ -38,7 +38,7 @@ unsigned ParseOptions(int count, char** argv)
     return flags;
 }
 
-int RunMain(int count, char** argv)
+int RunMain(int count, wchar_t** argv)
 {
     if (ChooseRunMode(count) == RUNMODE_SETUP) {
         ShowAssociationDialog();
@@ -46,7 +46,7 @@ int RunMain(int count, char** argv)
     }
     const unsigned flags = ParseOptions(count, argv);
     int resolved = 0;
-    char** items = ResolveArguments(count - 1, argv + 1, &resolved);
+    wchar_t** items = ResolveArguments(count - 1, argv + 1, &resolved);
     if (!items) {
         return 0;
     }

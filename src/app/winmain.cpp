@@ -1,7 +1,6 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include "app/argument_filter.h"
 #include "app/cmdline_split.h"
 #include "app/run.h"
 #include "base/mem.h"
@@ -10,19 +9,20 @@
 
 // The program splits its own command line: Explorer passes paths that a C
 // runtime's argument rules were never made for. The trace shows the ANSI
-// line as split; the exact line decides what is acted on.
+// line as split; the exact (UTF-16) line decides what is acted on, so that a
+// name the ANSI code page cannot hold is never read as its look-alike.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     int count = 0;
-    char** argv = SplitCommandLine(GetCommandLineA(), &count);
-    if (!argv) {
+    char** traced = SplitCommandLine(GetCommandLineA(), &count);
+    if (!traced) {
         return 1;
     }
     for (int i = 0; i < count; ++i) {
-        GetTraceSink()("argv[%2d]=%s\r\n", i, argv[i]);
+        GetTraceSink()("argv[%2d]=%s\r\n", i, traced[i]);
     }
-    MemFree(argv);
-    argv = ExactArguments(&count);
+    MemFree(traced);
+    wchar_t** argv = SplitCommandLineW(GetCommandLineW(), &count);
     if (!argv) {
         return 1;
     }

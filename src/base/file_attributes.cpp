@@ -2,28 +2,28 @@
 
 #include <windows.h>
 
-bool PathExists(const char* path)
+bool PathExists(const wchar_t* path)
 {
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The second read can find the path gone; INVALID_FILE_ATTRIBUTES has every
 // bit set, so it must not be taken for a directory.
-static bool HasDirectoryBit(const char* path, bool wanted)
+static bool HasDirectoryBit(const wchar_t* path, bool wanted)
 {
-    const DWORD a = GetFileAttributesA(path);
+    const DWORD a = GetFileAttributesW(path);
     if (a == INVALID_FILE_ATTRIBUTES) {
         return false;
     }
     return ((a & FILE_ATTRIBUTE_DIRECTORY) != 0) == wanted;
 }
 
-bool PathIsFolder(const char* path)
+bool PathIsFolder(const wchar_t* path)
 {
     return PathExists(path) && HasDirectoryBit(path, true);
 }
 
-bool PathIsFile(const char* path)
+bool PathIsFile(const wchar_t* path)
 {
     return PathExists(path) && HasDirectoryBit(path, false);
 }

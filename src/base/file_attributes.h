@@ -1,7 +1,7 @@
 #pragma once
-// Existence tests through GetFileAttributesA. Anything that exists and is not
+// Existence tests through GetFileAttributesW. Anything that exists and is not
 // a directory counts as a file.
 
-bool PathExists(const char* path);
-bool PathIsFolder(const char* path);
-bool PathIsFile(const char* path);
+bool PathExists(const wchar_t* path);
+bool PathIsFolder(const wchar_t* path);
+bool PathIsFile(const wchar_t* path);

@@ -6,9 +6,9 @@ const DWORD SHARE_ALL = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // No data access: this open is never refused for sharing. Folders need the
 // backup flag to be opened at all.
-bool ItemIdentity(const char* path, BY_HANDLE_FILE_INFORMATION* info)
+bool ItemIdentity(const wchar_t* path, BY_HANDLE_FILE_INFORMATION* info)
 {
-    HANDLE h = CreateFileA(path, 0, SHARE_ALL, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+    HANDLE h = CreateFileW(path, 0, SHARE_ALL, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
                            nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         return false;
@@ -20,7 +20,7 @@ bool ItemIdentity(const char* path, BY_HANDLE_FILE_INFORMATION* info)
 
 }  // namespace
 
-bool PathsReachSameItem(const char* a, const char* b)
+bool PathsReachSameItem(const wchar_t* a, const wchar_t* b)
 {
     BY_HANDLE_FILE_INFORMATION x;
     BY_HANDLE_FILE_INFORMATION y;
@@ -29,9 +29,9 @@ bool PathsReachSameItem(const char* a, const char* b)
            x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
 }
 
-HANDLE HoldForMove(const char* path)
+HANDLE HoldForMove(const wchar_t* path)
 {
-    return CreateFileA(path, DELETE, SHARE_ALL, nullptr, OPEN_EXISTING, 0, nullptr);
+    return CreateFileW(path, DELETE, SHARE_ALL, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 void ReleaseHold(HANDLE held)

@@ -2,6 +2,9 @@
 
 #include "text/format.h"
 
+#include "text/chars.h"
+#include "text/str.h"
+
 // Formats into the n bytes of buf. Returns the count when the whole text fits
 // in n - 1 characters, else -1; the text may be left unterminated either way.
 // On Windows this is msvcrt's own formatter, which keeps mingw's larger printf
@@ -41,3 +44,33 @@ int StrFormatBounded(size_t n, char* buf, const char* format, ...)
     va_end(args);
     return r;
 }
+
+template <typename C>
+void StrFillBounded(size_t n, C* out, const C* format, const C* const* texts, size_t count)
+{
+    size_t used = 0;
+    size_t next = 0;
+    for (const C* f = format; *f != 0;) {
+        if (f[0] == '%' && f[1] == 's') {
+            const C* text = next < count ? texts[next++] : f + 2 + StrLen(f + 2);
+            StrCopyBounded(n - used, out + used, text);
+            const size_t copied = StrLen(out + used);
+            used += copied;
+            if (copied < StrLen(text)) {
+                break;
+            }
+            f += 2;
+            continue;
+        }
+        const size_t units = StartsPair(*f) && IsSecondUnitAt(f, 1) ? 2 : 1;
+        if (used + units >= n) {
+            break;
+        }
+        for (size_t k = 0; k < units; ++k) {
+            out[used++] = *f++;
+        }
+    }
+    out[used] = 0;
+}
+
+template void StrFillBounded(size_t, wchar_t*, const wchar_t*, const wchar_t* const*, size_t);

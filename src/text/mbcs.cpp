@@ -37,13 +37,3 @@ int MbcsByteClassAt(const char* s, unsigned index)
         }
     }
 }
-
-unsigned MbcsCharSize(const char* s)
-{
-    if (*s == '\0') {
-        return 0;
-    }
-    const bool pair = MbcsIsLeadByte(static_cast<unsigned char>(s[0])) &&
-                      MbcsIsTrailByte(static_cast<unsigned char>(s[1]));
-    return pair ? 2 : 1;
-}

@@ -14,7 +14,3 @@ bool MbcsIsLeadByte(unsigned char c);
 
 // The class of s[index], found by walking from the start of the string.
 int MbcsByteClassAt(const char* s, unsigned index);
-
-// The bytes of the character that starts at s: 2 for a lead byte with its
-// trail, else 1 (0 at the terminator).
-unsigned MbcsCharSize(const char* s);

@@ -1,19 +1,21 @@
 #include "text/path.h"
 
-#include "text/mbcs.h"
+#include "text/chars.h"
 #include "text/str.h"
 
-#include <string.h>
-
-bool PathIsSeparatorAt(const char* s, unsigned index)
+template <typename C>
+bool PathIsSeparatorAt(const C* s, unsigned index)
 {
-    return s[index] == '\\' && MbcsByteClassAt(s, index) == MBC_SINGLE;
+    return s[index] == '\\' && !IsSecondUnitAt(s, index);
 }
 
+namespace {
+
 // Index of the last real separator, or -1.
-static long LastSeparator(const char* path)
+template <typename C>
+long LastSeparator(const C* path)
 {
-    for (long i = static_cast<long>(strlen(path)) - 1; i >= 0; --i) {
+    for (long i = static_cast<long>(StrLen(path)) - 1; i >= 0; --i) {
         if (PathIsSeparatorAt(path, static_cast<unsigned>(i))) {
             return i;
         }
@@ -21,28 +23,19 @@ static long LastSeparator(const char* path)
     return -1;
 }
 
-char* PathStripLast(char* path)
+template <typename C>
+bool IsDots(const C* name, size_t n)
 {
-    const long i = LastSeparator(path);
-    if (i < 0) {
-        return path;
-    }
-    path[i] = '\0';
-    return path + i + 1;
-}
-
-const char* PathFindName(const char* path)
-{
-    const long i = LastSeparator(path);
-    return i < 0 ? path : path + i + 1;
+    return (n == 1 && name[0] == '.') || (n == 2 && name[0] == '.' && name[1] == '.');
 }
 
 // ".." : drop the last component and its separator, keeping the root's
 // separator ("C:\a" gives "C:\"). A folder without a real separator has no
 // parent we could name: it stays as it is.
-static void JoinParent(char* out)
+template <typename C>
+void JoinParent(C* out)
 {
-    const size_t len = strlen(out);
+    const size_t len = StrLen(out);
     long i = static_cast<long>(len) - 1;
     while (i >= 0 && !PathIsSeparatorAt(out, static_cast<unsigned>(i))) {
         --i;
@@ -50,70 +43,106 @@ static void JoinParent(char* out)
     if (i < 0) {
         return;
     }
-    memset(out + i, 0, len - i);
+    for (size_t k = static_cast<size_t>(i); k < len; ++k) {
+        out[k] = 0;
+    }
     if (LastSeparator(out) < 0) {
         out[i] = '\\';
     }
 }
 
-void PathJoin(char* out, const char* folder, const char* name)
+}  // namespace
+
+template <typename C>
+C* PathStripLast(C* path)
 {
-    if (folder[0] == '\0') {
+    const long i = LastSeparator(path);
+    if (i < 0) {
+        return path;
+    }
+    path[i] = 0;
+    return path + i + 1;
+}
+
+template <typename C>
+const C* PathFindName(const C* path)
+{
+    const long i = LastSeparator(path);
+    return i < 0 ? path : path + i + 1;
+}
+
+template <typename C>
+void PathJoin(C* out, const C* folder, const C* name)
+{
+    if (folder[0] == 0) {
         StrCopyBounded(PATH_BUFFER_SIZE, out, name);
         return;
     }
-    const unsigned last = static_cast<unsigned>(strlen(folder)) - 1;
+    const unsigned last = static_cast<unsigned>(StrLen(folder)) - 1;
     StrCopyBounded(PATH_BUFFER_SIZE, out, folder);
-    if (StrEqual(name, ".")) {
-        return;
-    }
-    if (StrEqual(name, "..")) {
-        JoinParent(out);
+    const size_t nameLength = StrLen(name);
+    if (IsDots(name, nameLength)) {
+        if (nameLength == 2) {
+            JoinParent(out);
+        }
         return;
     }
     size_t limit = PATH_BUFFER_SIZE;
     if (!PathIsSeparatorAt(folder, last)) {
         // A folder that fills the buffer leaves no room for the separator and
         // its terminator: the name cannot be joined.
-        const size_t n = strlen(out);
+        const size_t n = StrLen(out);
         if (n + 1 >= PATH_BUFFER_SIZE) {
             return;
         }
         out[n] = '\\';
-        out[n + 1] = '\0';
+        out[n + 1] = 0;
         limit = PATH_BUFFER_SIZE - 1;
     }
-    const size_t used = strlen(out);
+    const size_t used = StrLen(out);
     if (used < limit) {
         StrCopyBounded(limit - used, out + used, name);
     }
 }
 
-void PathDriveToRoot(char* folder)
+template <typename C>
+void PathDriveToRoot(C* folder)
 {
-    if (folder[0] != '\0' && folder[1] == ':' && folder[2] == '\0') {
+    if (folder[0] != 0 && folder[1] == ':' && folder[2] == 0) {
         folder[2] = '\\';
-        folder[3] = '\0';
+        folder[3] = 0;
     }
 }
 
-bool PathHasStrippedName(const char* path)
+template <typename C>
+bool PathHasStrippedName(const C* path)
 {
-    const char* name = path;
-    for (const char* p = path;; p += MbcsCharSize(p)) {
-        // Win32 takes '/' for a separator too; neither can be a trail byte.
-        if (*p != '\0' && *p != '\\' && *p != '/') {
+    const C* name = path;
+    for (const C* p = path;; p += StartsPair(*p) && IsSecondUnitAt(p, 1) ? 2 : 1) {
+        // Win32 takes '/' for a separator too; neither can be a second unit.
+        if (*p != 0 && *p != '\\' && *p != '/') {
             continue;
         }
         const size_t n = static_cast<size_t>(p - name);
-        const bool dots =
-            (n == 1 && name[0] == '.') || (n == 2 && name[0] == '.' && name[1] == '.');
-        if (n > 0 && !dots && (p[-1] == '.' || p[-1] == ' ')) {
+        if (n > 0 && !IsDots(name, n) && (p[-1] == '.' || p[-1] == ' ')) {
             return true;
         }
-        if (*p == '\0') {
+        if (*p == 0) {
             return false;
         }
         name = p + 1;
     }
 }
+
+template bool PathIsSeparatorAt(const char*, unsigned);
+template bool PathIsSeparatorAt(const wchar_t*, unsigned);
+template char* PathStripLast(char*);
+template wchar_t* PathStripLast(wchar_t*);
+template const char* PathFindName(const char*);
+template const wchar_t* PathFindName(const wchar_t*);
+template void PathJoin(char*, const char*, const char*);
+template void PathJoin(wchar_t*, const wchar_t*, const wchar_t*);
+template void PathDriveToRoot(char*);
+template void PathDriveToRoot(wchar_t*);
+template bool PathHasStrippedName(const char*);
+template bool PathHasStrippedName(const wchar_t*);

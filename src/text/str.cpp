@@ -1,46 +1,64 @@
 #include "text/str.h"
 
-#include "text/mbcs.h"
+#include "text/chars.h"
 
 #include <string.h>
 
-char* StrCopyBounded(size_t n, char* dest, const char* src)
+template <typename C>
+C* StrCopyBounded(size_t n, C* dest, const C* src)
 {
-    if (MbcsByteClassAt(src, static_cast<unsigned>(n - 1)) == MBC_TRAIL) {
+    const size_t length = StrLen(src);
+    if (length >= n && IsSecondUnitAt(src, n - 1)) {
         --n;
     }
-    strncpy(dest, src, n - 1);
-    dest[n - 1] = '\0';
+    for (size_t i = 0; i + 1 < n; ++i) {
+        dest[i] = i < length ? src[i] : 0;
+    }
+    dest[n - 1] = 0;
     return dest;
 }
 
-bool StrEqual(const char* a, const char* b)
+template <typename C>
+bool StrEqual(const C* a, const C* b)
 {
-    return strcmp(a, b) == 0;
+    size_t i = 0;
+    while (a[i] != 0 && a[i] == b[i]) {
+        ++i;
+    }
+    return a[i] == b[i];
 }
 
-static unsigned char FoldAscii(unsigned char c)
+template <typename C>
+static C FoldAscii(C c)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+    return (c >= 'a' && c <= 'z') ? static_cast<C>(c - 'a' + 'A') : c;
 }
 
 // A trail byte in the letter range is part of another character: ア (83 41)
-// and ヂ (83 61) differ. While the strings match, both walk the same classes.
-bool StrEqualNoCase(const char* a, const char* b)
+// and ヂ (83 61) differ. While the strings match, both walk the same units.
+template <typename C>
+bool StrEqualNoCase(const C* a, const C* b)
 {
     bool trail = false;
     for (size_t i = 0;; ++i) {
-        const unsigned char x = static_cast<unsigned char>(a[i]);
-        const unsigned char y = static_cast<unsigned char>(b[i]);
+        const C x = a[i];
+        const C y = b[i];
         if (trail ? x != y : FoldAscii(x) != FoldAscii(y)) {
             return false;
         }
         if (x == 0) {
             return true;
         }
-        trail = !trail && MbcsIsLeadByte(x);
+        trail = !trail && StartsPair(x);
     }
 }
+
+template char* StrCopyBounded(size_t, char*, const char*);
+template wchar_t* StrCopyBounded(size_t, wchar_t*, const wchar_t*);
+template bool StrEqual(const char*, const char*);
+template bool StrEqual(const wchar_t*, const wchar_t*);
+template bool StrEqualNoCase(const char*, const char*);
+template bool StrEqualNoCase(const wchar_t*, const wchar_t*);
 
 size_t CmdLineAppend(char* buf, size_t len, const char* text)
 {

@@ -1,17 +1,21 @@
 #pragma once
-// Bounded, always-terminated string routines over ANSI bytes.
+// Bounded, always-terminated string routines, for ANSI bytes (code page 932)
+// and UTF-16 alike (see text/chars.h).
 #include <stddef.h>
 
 enum { CMDLINE_BUFFER_SIZE = 1025 };  // 1024 characters and the terminator
 
-// Copies at most n - 1 bytes and terminates (n >= 1); a double-byte character
+// Copies at most n - 1 units and terminates (n >= 1); a two-unit character
 // that would be split is left out. Pads a short source with NULs up to n - 1.
-char* StrCopyBounded(size_t n, char* dest, const char* src);
+template <typename C>
+C* StrCopyBounded(size_t n, C* dest, const C* src);
 
-bool StrEqual(const char* a, const char* b);
-// Folds single-byte ASCII letters only; the bytes of a double-byte character
-// (fixed Shift-JIS ranges, as the path routines) must match exactly.
-bool StrEqualNoCase(const char* a, const char* b);
+template <typename C>
+bool StrEqual(const C* a, const C* b);
+// Folds ASCII letters only; both units of a two-unit character must match
+// exactly (a trail byte in the letter range is part of another character).
+template <typename C>
+bool StrEqualNoCase(const C* a, const C* b);
 
 // Appends text at len of a CMDLINE_BUFFER_SIZE buffer, never past 1024
 // characters, and returns what was appended. With no buffer it measures:

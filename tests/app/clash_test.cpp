@@ -21,6 +21,7 @@ struct ClashRow {
     const char* text;  // %1 the item, %2 the destination
     const char* after;
     bool recycled;  // the old w\X ("old") went to the Recycle Bin
+    const char* x = "X";
 };
 
 // clang-format off
@@ -40,6 +41,10 @@ const ClashRow kClashes[] = {
     {"two files, Yes", {"w\\in\\X=new", "w\\X=old"}, IDYES, kQuestion,
      "以下のファイルは既に存在します。\n\n%2\n\n上書きしてもよろしいですか？",
      "w\\ w\\X=new w\\in\\", true},
+    // The box shows the exact name, which code page 932 cannot hold.
+    {"two files named with an emoji, Yes", {"w\\in\\{U+1F600}=new", "w\\{U+1F600}=old"}, IDYES,
+     kQuestion, "以下のファイルは既に存在します。\n\n%2\n\n上書きしてもよろしいですか？",
+     "w\\ w\\in\\ w\\{U+1F600}=new", true, "{U+1F600}"},
 };
 // clang-format on
 
@@ -64,11 +69,12 @@ TEST(Clash, BoxesAnswersAndWhatStays)
         Scratch s("clash");
         ASSERT_TRUE(MakeTree(s.Path(), row.tree));
         const size_t binned = OldInBin();
-        const Outcome run = RunNobo(Quoted(s / "w\\in\\X"), {row.answer});
+        const std::string item = s / "w\\in\\" + row.x, destination = s / "w\\" + row.x;
+        const Outcome run = RunNobo(Quoted(item), {row.answer});
         EXPECT_EQ(0, run.exitCode);
         ASSERT_EQ(1u, run.boxes.size());
         EXPECT_EQ(row.caption, run.boxes[0].caption);
-        EXPECT_EQ(Fill(row.text, s / "w\\in\\X", s / "w\\X"), run.boxes[0].text);
+        EXPECT_EQ(Fill(row.text, item, destination), run.boxes[0].text);
         EXPECT_EQ(row.answer != IDOK, run.boxes[0].question);
         EXPECT_EQ(row.after, ListTree(s.Path()));
         EXPECT_EQ(binned + row.recycled, OldInBin());

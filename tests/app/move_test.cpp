@@ -78,6 +78,11 @@ struct MoveRow {
 // 表 is 95 5C, ソ 83 5C: trail bytes that are no separators. ア (83 41) and
 // ヂ (83 61) differ only in a trail byte's ASCII case. é and ¥ have no exact
 // form in code page 932, only the look-alikes e and \.
+#define J10 "あいうえおかきくけこ"
+#define J70 J10 J10 J10 J10 J10 J10 J10
+#define WJ10 L"あいうえおかきくけこ"
+#define WJ70 WJ10 WJ10 WJ10 WJ10 WJ10 WJ10 WJ10
+
 // clang-format off
 const MoveRow kMoves[] = {
     {"trail bytes 5C", {"表\\ソ\\表=a", "ソ\\表\\ソ=b"}, L"\"@\\表\\ソ\\表\" \"@\\ソ\\表\\ソ\"",
@@ -88,9 +93,19 @@ const MoveRow kMoves[] = {
      "w\\in\\ro"},
     {"same path twice, a missing one between", {"w\\in\\f=f"},
      L"\"@\\w\\in\\f\" \"@\\w\\in\\missing\" \"@\\w\\in\\f\"", "w\\ w\\f=f w\\in\\", 0, {}},
-    {"lossy names beside their look-alikes", {"w\\in\\cafe=e", "w\\in\\x\\", "w\\in\\y=y"},
-     L"\"@\\w\\in\\caf\u00e9\" \"@\\w\\in\\x\u00a5\" \"@\\w\\in\\y\"",
-     "w\\ w\\in\\ w\\in\\cafe=e w\\in\\x\\ w\\y=y", 2, {}},
+    // Code page 932 has no exact form for these: its look-alikes stand beside.
+    {"names beyond code page 932 beside their look-alikes", {"w\\in\\cafe=e",
+     "w\\in\\caf{U+00E9}=acute", "w\\in\\x\\", "w\\in\\x{U+00A5}=yen", "w\\in\\10時{U+301C}=wave",
+     "w\\in\\{U+2212}1=minus"}, L"\"@\\w\\in\\caf\u00e9\" \"@\\w\\in\\x\u00a5\" "
+     L"\"@\\w\\in\\10時\u301c\" \"@\\w\\in\\\u22121\"", "w\\ w\\10時{U+301C}=wave "
+     "w\\caf{U+00E9}=acute w\\in\\ w\\in\\cafe=e w\\in\\x\\ w\\x{U+00A5}=yen w\\{U+2212}1=minus", 0, {}},
+    {"emoji names, a Hangul folder", {"w\\in\\{U+1F600}=f", "w\\in\\{U+1F600}d\\g=g",
+     "h\\{U+D55C}{U+AE00}\\in\\k=k"}, L"\"@\\w\\in\\\U0001F600\" \"@\\w\\in\\\U0001F600d\" "
+     L"\"@\\h\\\ud55c\uae00\\in\\k\"", "h\\ h\\{U+D55C}{U+AE00}\\ h\\{U+D55C}{U+AE00}\\in\\ "
+     "h\\{U+D55C}{U+AE00}\\k=k w\\ w\\in\\ w\\{U+1F600}=f w\\{U+1F600}d\\ w\\{U+1F600}d\\g=g", 0, {}},
+    // 141 Japanese characters: 282 bytes of code page 932, 141 UTF-16 units.
+    {"141 Japanese characters", {"w\\in\\" J70 "\\" J70 "あ=j"}, L"\"@\\w\\in\\" WJ70 L"\\" WJ70 L"あ\"",
+     "w\\ w\\in\\ w\\in\\" J70 "\\ w\\in\\" J70 "あ=j", 0, {}},
     {"look-alike folders", {"w\\in\\ア\\f=f", "w\\in\\ア\\g=kept", "w\\in\\ヂ\\g=named"},
      L"\"@\\w\\in\\ア\\f\" \"@\\w\\in\\ヂ\\g\"",
      "w\\ w\\in\\ w\\in\\f=f w\\in\\g=named w\\in\\ア\\ w\\in\\ア\\g=kept w\\in\\ヂ\\", 0, {}},
@@ -104,6 +119,8 @@ const MoveRow kMoves[] = {
      "w\\in\\b=b"}, L"\"@\\w\\in\\a.\" \"@\\w\\in\\b \"",
      "w\\ w\\in\\ w\\in\\a.=dot w\\in\\a=a w\\in\\b =space w\\in\\b=b", 2, {}},
     {"escaped quote", {"w\\in\\f=f"}, L"\\\"x \"@\\w\\in\\f\"", "w\\ w\\f=f w\\in\\", 0, {}},
+    {"/open after an emoji name", {"w\\{U+1F600}\\in\\a=a"}, L"/open \"@\\w\\\U0001F600\\in\\a\"",
+     "w\\ w\\{U+1F600}\\ w\\{U+1F600}\\a=a w\\{U+1F600}\\in\\ w\\{U+1F600}\\opened=", 0, {}},
     {"/open in any case", {"w\\in\\a=a", "v\\in\\b=b"},
      L"\"@\\w\\in\\a\" /oPEN \"@\\w\\in\\gone\" \"@\\v\\in\\b\"",
      "v\\ v\\b=b v\\in\\ v\\opened= w\\ w\\a=a w\\in\\ w\\opened=", 0, {}},
@@ -166,24 +183,40 @@ TEST(Move, Table)
 
 namespace {
 
-// Under code page 1252 é (E9) is exact but a Shift-JIS lead byte, so "é\" would
-// hide a separator from the path rules: such paths are refused, ASCII ones
-// still move. The code page comes from the locale the whole test process
-// starts in: its own CTest entry runs this under C.UTF-8 (1252).
-TEST(OtherCodePage, MovesOnlyAsciiPaths)
+// Under code page 1252 the ANSI command line holds é exactly but č only as its
+// look-alike c, which stands beside it; the boxes' texts must still read as
+// Japanese. The code page comes from the locale the whole test process starts
+// in: its own CTest entry runs this under C.UTF-8 (1252).
+TEST(OtherCodePage, EveryNameMovesAndBoxesStayJapanese)
 {
     if (GetACP() == 932) GTEST_SKIP() << "runs in its own CTest entry under code page 1252";
     Scratch s("cp");
-    ASSERT_TRUE(MakeTree(s.Path(), {"in\\a\\b=b"}));
-    const std::wstring r = Widen(s.Path()), e = L"\\\u00e9";
-    for (const std::wstring& d : {r + L"\\in" + e, r + L"\\in" + e + L"\\x", r + e, r + e + L"\\x"})
-        ASSERT_TRUE(CreateDirectoryW(d.c_str(), nullptr));
-    Program nobo(NoboLine("") + L"\"" + r + L"\\in" + e + L"\\x\" " +
-                 Widen(Quoted(s / "in\\a\\b")));
-    EXPECT_EQ(nullptr, nobo.Next("", 30000));  // no question about another folder
-    EXPECT_EQ(0, nobo.Wait());
-    EXPECT_EQ("in\\ in\\a\\ in\\b=b in\\{U+00E9}\\ in\\{U+00E9}\\x\\ {U+00E9}\\ {U+00E9}\\x\\",
-              ListTree(s.Path()));
+    ASSERT_TRUE(MakeTree(s.Path(), {"in\\{U+00E9}\\x\\", "in\\{U+010D}=hacek", "in\\c=plain",
+                                    "in\\a\\b=new", "in\\b=old"}));
+    const Outcome run = RunNobo(Quoted(s / "in\\{U+00E9}\\x") + " " + Quoted(s / "in\\{U+010D}") +
+                                " " + Quoted(s / "in\\a\\b"));
+    ASSERT_EQ(1u, run.boxes.size());
+    EXPECT_EQ("上書き確認 - [nobo]", run.boxes[0].caption);
+    EXPECT_EQ(
+        "以下のファイルは既に存在します。\n\n" + s / "in\\b" + "\n\n上書きしてもよろしいですか？",
+        run.boxes[0].text);
+    EXPECT_EQ(
+        "in\\ in\\a\\ in\\a\\b=new in\\b=old in\\c=plain in\\x\\ in\\{U+00E9}\\ {U+010D}=hacek",
+        ListTree(s.Path()));
+}
+
+// The limit counts UTF-16 units, as MAX_PATH does: a path of 259 units that
+// ends in an emoji (a surrogate pair) moves, one of 260 stays.
+TEST(Move, TheLimitCountsUnits)
+{
+    Scratch s("limit");
+    const size_t k = 259 - s.Path().size() - 5;
+    const std::string at = "p\\" + std::string(k, 'a') + "{U+1F600}",
+                      past = "q\\" + std::string(k + 1, 'a') + "{U+1F600}";
+    ASSERT_TRUE(MakeTree(s.Path(), {at + "=at", past + "=past"}));
+    const Outcome run = RunNobo(Quoted(s / at) + " " + Quoted(s / past));
+    EXPECT_TRUE(run.boxes.empty());
+    EXPECT_EQ(at.substr(2) + "=at p\\ q\\ " + past + "=past", ListTree(s.Path()));
 }
 
 // Explorer may pass 8.3 names. The shell's parse gives the long form, which

@@ -134,13 +134,13 @@ std::vector<std::string> BinContents()
     if (n == 0 || n >= sizeof unix) return contents;
     std::string folder = std::string("Z:") + unix + "/Trash/files";
     std::replace(folder.begin(), folder.end(), '/', '\\');
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW(Raw(folder + "\\*").c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE) return contents;
     do {
         if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            contents.push_back(ReadBytes(folder + "\\" + fd.cFileName));
-    } while (FindNextFileA(h, &fd));
+            contents.push_back(ReadBytes(folder + "\\" + Narrow(fd.cFileName)));
+    } while (FindNextFileW(h, &fd));
     FindClose(h);
     return contents;
 }

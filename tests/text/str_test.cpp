@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string.h>
+#include <wchar.h>
 
 #include <string>
 #include <tuple>
@@ -60,20 +61,25 @@ TEST(CmdLineAppend, NeverPast1024Characters)
     }
 }
 
-// msvcrt's formatter in the Windows builds, the C library's natively. Path
-// lists are formatted as "%s%c%c" with two NULs; a cut is reported however
-// full the buffer is as a conversion begins.
-TEST(StrFormatBounded, CountsNulsOfPercentCAndReportsEveryCut)
+// Paths shown in a box, UTF-16: a surrogate pair (U+1F600 here) is never cut
+// in two, in the format or in a path, and nothing is written past n units.
+TEST(StrFillBounded, FillsInTurnAndCutsBetweenCharacters)
 {
-    const std::tuple<size_t, int, std::string> rows[] = {
-        {7, 6, std::string("C:\\a\0\0\0", 7)},  // exact fit: n - 1 characters
-        {6, -1, std::string("C:\\a\0\0", 6)},
-        {5, -1, std::string("C:\\a\0", 5)},
+    const wchar_t* const paths[] = {L"C:\\\xD83D\xDE00", L"D:"};
+    const std::tuple<size_t, const wchar_t*, std::wstring> rows[] = {
+        {32, L"a%sb%sc%s",
+         L"aC:\\\xD83D\xDE00"
+         L"bD:c"},  // a third %s has no path
+        {7, L"a%sb", L"aC:\\\xD83D\xDE00"},
+        {6, L"a%sb", L"aC:\\"},
+        {3, L"\xD83D\xDE00%s", L"\xD83D\xDE00"},
+        {2, L"\xD83D\xDE00", L""},
     };
-    for (auto [n, result, bytes] : rows) {
-        char buf[16];
-        memset(buf, '#', sizeof buf);
-        EXPECT_EQ(result, StrFormatBounded(n, buf, "%s%c%c", "C:\\a", 0, 0)) << n;
-        EXPECT_EQ(bytes + "#", std::string(buf, n + 1)) << n;
+    for (auto [n, format, filled] : rows) {
+        wchar_t buf[40];
+        wmemset(buf, L'#', 40);
+        StrFillBounded(n, buf, format, paths, 2);
+        EXPECT_EQ(filled, std::wstring(buf)) << n;
+        EXPECT_EQ(L'#', buf[n]) << n;
     }
 }
