@@ -15,19 +15,22 @@
 
 namespace {
 
-// The shell parses a path one folder at a time, which is most of the time a
-// run takes when many items are given. Items of one folder (a selection)
-// share its parse: once a second item names the folder the previous one
-// named, the folder is parsed and bound once, and each further item is parsed
-// inside it alone. That is the same parse the desktop would make element by
-// element, so the result does not change. Only the very same folder text
-// shares it: names that differ in case may be different folders (a
-// case-sensitive folder), and a wrong share moves a file nobody named.
+// The shell parses a path one folder at a time, and names an item's path by
+// binding to each folder above it again: most of the time a run takes when
+// many items are given. Items of one folder (a selection) share its parse:
+// once a second item names the folder the previous one named, the folder is
+// parsed, bound and named once, and each further item is parsed inside it
+// alone and named by the folder's path and the item's own parsing name. That
+// is the same parse the desktop would make element by element and the same
+// path it would give, so the result does not change. Only the very same
+// folder text shares it: names that differ in case may be different folders
+// (a case-sensitive folder), and a wrong share moves a file nobody named.
 struct FolderParse {
     wchar_t path[PATH_BUFFER_SIZE];  // the folder the previous item named; "" none
     bool tried;                      // binding it was tried
     IShellFolder* folder;
-    LPITEMIDLIST idList;  // the folder's, absolute
+    LPITEMIDLIST idList;               // the folder's, absolute
+    wchar_t parsed[PATH_BUFFER_SIZE];  // the folder's path as the shell gives it
 };
 
 void ForgetFolder(FolderParse* parse)
@@ -53,11 +56,31 @@ void BindFolder(FolderParse* parse)
     if (FAILED(SHGetDesktopFolder(&desktop))) {
         return;
     }
-    if (ParseIn(desktop, parse->path, &parse->idList)) {
+    if (ParseIn(desktop, parse->path, &parse->idList) &&
+        SHGetPathFromIDListW(parse->idList, parse->parsed)) {
         desktop->BindToObject(parse->idList, nullptr, IID_IShellFolder,
                               reinterpret_cast<void**>(&parse->folder));
     }
     desktop->Release();
+}
+
+// The item's parsing name in its folder, as the shell names it in a path:
+// only a UTF-16 answer will do (an ANSI one may hold a look-alike).
+bool NameInFolder(IShellFolder* folder, LPCITEMIDLIST child, wchar_t* out)
+{
+    STRRET name;
+    if (FAILED(folder->GetDisplayNameOf(child, SHGDN_INFOLDER | SHGDN_FORPARSING, &name))) {
+        return false;
+    }
+    if (name.uType != STRRET_WSTR) {
+        return false;
+    }
+    const bool fits = StrLen(name.pOleStr) <= PATH_LIMIT;
+    if (fits) {
+        StrCopyBounded(PATH_BUFFER_SIZE, out, name.pOleStr);
+    }
+    CoTaskMemFree(name.pOleStr);
+    return fits;
 }
 
 bool ResolveInFolder(const FolderParse* parse, wchar_t* out, const wchar_t* name)
@@ -66,14 +89,15 @@ bool ResolveInFolder(const FolderParse* parse, wchar_t* out, const wchar_t* name
     if (!ParseIn(parse->folder, name, &child)) {
         return false;
     }
-    LPITEMIDLIST full = ILCombine(parse->idList, child);
-    const bool ok = full && SHGetPathFromIDListW(full, out);
-    CoTaskMemFree(full);
+    wchar_t childName[PATH_BUFFER_SIZE];
+    const bool named = NameInFolder(parse->folder, child, childName);
     CoTaskMemFree(child);
-    if (!ok) {
-        out[0] = L'\0';
+    // A path that would not fit is left to the plain parse.
+    if (!named || StrLen(parse->parsed) + 1 + StrLen(childName) > PATH_LIMIT) {
+        return false;
     }
-    return ok;
+    PathJoin(out, parse->parsed, childName);
+    return true;
 }
 
 bool ResolveCandidate(FolderParse* parse, wchar_t* out, const wchar_t* path)

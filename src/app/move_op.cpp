@@ -126,6 +126,16 @@ bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, HANDLE
     return false;
 }
 
+bool MoveByRename(const wchar_t* item, const wchar_t* destination, bool* taken)
+{
+    if (MoveFileW(item, destination)) {
+        *taken = false;
+        return MovedAway(item, destination);
+    }
+    *taken = PathExists(destination);
+    return false;
+}
+
 bool MoveItem(const wchar_t* item, const wchar_t* destination)
 {
     if (PathExists(destination)) {

@@ -11,5 +11,12 @@
 // it and released it with ReleaseHold.
 bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, HANDLE* held);
 
+// Moves the item by a plain rename, which never replaces anything: true when
+// the item is now at the destination and gone from its old place; false, with
+// *taken, when something stands at the destination (nothing has changed).
+// Nothing at the destination is then found without looking for it first: on a
+// case-blind file system a look for a missing name costs a folder scan.
+bool MoveByRename(const wchar_t* item, const wchar_t* destination, bool* taken);
+
 // True when the item is now at the destination and gone from its old place.
 bool MoveItem(const wchar_t* item, const wchar_t* destination);

@@ -27,8 +27,12 @@ void MoveUp(const wchar_t* item, unsigned flags)
     if (StrEqualNoCase(item, destination)) {
         return;
     }
+    // The clash rules apply only where the plain rename found the place taken.
+    bool taken = false;
     HANDLE held = INVALID_HANDLE_VALUE;
-    const bool moved = ResolveMoveConflict(item, destination, &held) && MoveItem(item, destination);
+    const bool moved =
+        MoveByRename(item, destination, &taken) ||
+        (taken && ResolveMoveConflict(item, destination, &held) && MoveItem(item, destination));
     ReleaseHold(held);
     if (moved && (flags & OPTF_OPEN)) {
         // "C:" would open the drive's current folder, not its root.

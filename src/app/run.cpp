@@ -3,6 +3,7 @@
 #include "app/arguments.h"
 #include "app/move_up.h"
 #include "assoc/assoc_dialog.h"
+#include "base/system_library.h"
 #include "text/str.h"
 
 namespace {
@@ -41,6 +42,9 @@ unsigned ParseOptions(int count, wchar_t** argv)
 int RunMain(int count, wchar_t** argv)
 {
     if (ChooseRunMode(count) == RUNMODE_SETUP) {
+        // Only the setup dialog and its About box use the common controls;
+        // loading them would slow every move for nothing.
+        InitCommonControlsFromSystem();
         ShowAssociationDialog();
         return 0;
     }

@@ -4,7 +4,6 @@
 #include "app/cmdline_split.h"
 #include "app/run.h"
 #include "base/mem.h"
-#include "base/system_library.h"
 #include "base/trace.h"
 
 // The program splits its own command line: Explorer passes paths that a C
@@ -26,7 +25,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     if (!argv) {
         return 1;
     }
-    InitCommonControlsFromSystem();
     CoInitialize(nullptr);
     const int result = RunMain(count, argv);
     CoUninitialize();

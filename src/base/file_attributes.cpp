@@ -7,8 +7,9 @@ bool PathExists(const wchar_t* path)
     return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The second read can find the path gone; INVALID_FILE_ATTRIBUTES has every
-// bit set, so it must not be taken for a directory.
+// One read answers both whether the path exists and what it is: two reads
+// could disagree when the path goes meanwhile. INVALID_FILE_ATTRIBUTES has
+// every bit set, so it must not be taken for a directory.
 static bool HasDirectoryBit(const wchar_t* path, bool wanted)
 {
     const DWORD a = GetFileAttributesW(path);
@@ -20,10 +21,10 @@ static bool HasDirectoryBit(const wchar_t* path, bool wanted)
 
 bool PathIsFolder(const wchar_t* path)
 {
-    return PathExists(path) && HasDirectoryBit(path, true);
+    return HasDirectoryBit(path, true);
 }
 
 bool PathIsFile(const wchar_t* path)
 {
-    return PathExists(path) && HasDirectoryBit(path, false);
+    return HasDirectoryBit(path, false);
 }
