@@ -7,6 +7,7 @@
 #include "about/about_box.h"
 #include "assoc/assoc_layout.h"
 #include "assoc/assoc_tables.h"
+#include "assoc/default_command.h"
 #include "assoc/settings_diff.h"
 #include "assoc/settings_io.h"
 #include "base/mem.h"
@@ -38,6 +39,11 @@ const char kAssocError[] = "関連づけエラー - [nobo]";
 const char kAssocNotChanged[] =
     "以下の関連づけを変更できませんでした。\n\n%s%s\n"
     "管理者として nobo を起動し直しますか？";
+const char kAssocNoProgramPath[] =
+    "nobo.exe のあるフォルダのパスに、コードページ 932 (Shift-JIS) で表せない文字が"
+    "含まれているため、関連づけを登録できません。\n\n"
+    "nobo.exe を C:\\Tools など、パスを Shift-JIS で表せるフォルダに移してから"
+    "起動し直してください。";
 // Each kind as the message names it, at its index.
 const char* const kKindNames[] = {"* ファイル\n", "ディレクトリ\n"};
 static_assert(sizeof kKindNames / sizeof kKindNames[0] == ASSOC_KIND_COUNT, "one name per kind");
@@ -171,6 +177,23 @@ bool AssocOfferAdministrator(HWND hDlg, uint32_t failed)
     return RestartAsAdministrator(hDlg);
 }
 
+// A kind to be written with no command line while none can name this program
+// (its folder's path has no exact ANSI form): there is nothing to register.
+// One switched off is only removed and needs none.
+bool AssocLacksProgramCommand(const AssociationSettings* edited, uint32_t changed)
+{
+    if (BuildDefaultCommandLine(nullptr) != 0) {
+        return false;
+    }
+    for (const AssociationKind& kind : AssociationKindTable) {
+        const bool written = (changed & edited->enabledMask & kind.flag) != 0;
+        if (written && edited->kinds[kind.index].commandLine[0] == '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
 INT_PTR AssocOnInitDialog(HWND hDlg, AssocDialogData* data)
 {
     SetPropA(hDlg, PROP_ASSOCDIALOGDATA, data);
@@ -205,6 +228,12 @@ INT_PTR AssocOnCommand(HWND hDlg, AssocDialogState* state, WPARAM wParam)
         AssociationSettings edited;
         AssocReadControls(hDlg, &state->loaded, &edited);
         const uint32_t changed = DiffAssociationSettings(&edited, &state->loaded);
+        // Refused before anything is written; the dialog stays for the user
+        // to untick it or to cancel.
+        if (AssocLacksProgramCommand(&edited, changed)) {
+            ShowMessageF(hDlg, MB_ICONERROR | MB_OK, kAssocError, "%s", kAssocNoProgramPath);
+            return TRUE;
+        }
         const uint32_t failed = ApplyAssociationSettings(&edited, changed);
         // What was made stays; after a refusal the dialog stays as it was,
         // unless an administrator's instance takes over.

@@ -7,7 +7,13 @@
 size_t BuildDefaultCommandLine(char* buffer)
 {
     char path[PATH_BUFFER_SIZE];
-    GetModulePath(GetModuleHandleA(nullptr), path);
+    // Only a command that runs this very program may be offered.
+    if (!GetModulePath(GetModuleHandleA(nullptr), path)) {
+        if (buffer) {
+            buffer[0] = '\0';
+        }
+        return 0;
+    }
     const char* const pieces[] = {"\"", path, "\"", " ", "\"", "%1", "\""};
     size_t length = 0;
     for (const char* piece : pieces) {

@@ -3,5 +3,7 @@
 #include <stddef.h>
 
 // "<program path>" "%1" into buffer (CMDLINE_BUFFER_SIZE bytes), or with a null
-// buffer only measured. Returns the size including the terminator.
+// buffer only measured. Returns the size including the terminator; 0, and the
+// empty string, when this program's path has no exact ANSI form (no command
+// line could name it).
 size_t BuildDefaultCommandLine(char* buffer);

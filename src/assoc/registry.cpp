@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "text/str.h"
+
 bool RegKeyOpen(HKEY parent, const char* name, HKEY* key)
 {
     return RegOpenKeyExA(parent, name, 0, KEY_READ, key) == ERROR_SUCCESS;
@@ -57,18 +59,11 @@ bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size)
     DWORD count = size;
     const LONG status =
         RegQueryValueExA(key, NULL, NULL, NULL, reinterpret_cast<BYTE*>(buffer), &count);
-    if (status == ERROR_SUCCESS && count < size) {
-        // A string may have been stored without its terminator, and other
-        // types have none: end the text right after the data.
-        buffer[count] = '\0';
-        return true;
+    if (status == ERROR_SUCCESS) {
+        return StrEndData(buffer, size, count);
     }
-    if (status == ERROR_SUCCESS && buffer[size - 1] == '\0') {
-        return true;
-    }
-    if (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-        // Too long: what the call left in the buffer is undefined, and a cut
-        // text could end inside a double-byte character.
+    if (status == ERROR_MORE_DATA) {
+        // Too long: what the call left in the buffer is undefined.
         buffer[0] = '\0';
     }
     return false;

@@ -80,3 +80,16 @@ char* StrEnd(const char* s)
 {
     return const_cast<char*>(s) + strlen(s);
 }
+
+bool StrEndData(char* buffer, size_t size, size_t count)
+{
+    if (count < size) {
+        buffer[count] = '\0';
+        return true;
+    }
+    if (count == size && buffer[size - 1] == '\0') {
+        return true;
+    }
+    buffer[0] = '\0';
+    return false;
+}

@@ -23,3 +23,10 @@ bool StrEqualNoCase(const C* a, const C* b);
 size_t CmdLineAppend(char* buf, size_t len, const char* text);
 
 char* StrEnd(const char* s);
+
+// Ends count bytes of data read into buffer (size >= 1 bytes) as a text: a
+// string stored without its terminator, or data of another type, gets one
+// right after it; data that fills the buffer must end in its own. True then;
+// otherwise false and the empty string (a cut text could end inside a
+// double-byte character).
+bool StrEndData(char* buffer, size_t size, size_t count);

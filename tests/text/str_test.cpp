@@ -83,3 +83,21 @@ TEST(StrFillBounded, FillsInTurnAndCutsBetweenCharacters)
         EXPECT_EQ(L'#', buf[n]) << n;
     }
 }
+
+// Registry data read into a buffer that held '#' before.
+TEST(StrEndData, EndsTheTextRightAfterTheDataOrEmptiesIt)
+{
+    const std::tuple<std::string, bool, const char*> rows[] = {
+        {"abc", true, "abc"},                    // stored without its terminator
+        {std::string("abc\0", 4), true, "abc"},  // its own terminator fills the buffer
+        {"abcd", false, ""},                     // too long to end in it
+    };
+    for (auto [data, ended, text] : rows) {
+        char buf[8];
+        memset(buf, '#', sizeof buf);
+        memcpy(buf, data.data(), data.size());
+        EXPECT_EQ(ended, StrEndData(buf, 4, data.size())) << data;
+        EXPECT_EQ(text, std::string(buf)) << data;
+        EXPECT_EQ('#', buf[4]) << data;
+    }
+}
