@@ -119,11 +119,6 @@ Program::~Program()
     delete state_;
 }
 
-bool Program::Started() const
-{
-    return state_->process != nullptr;
-}
-
 HWND Program::Next(const std::string& caption, unsigned timeoutMs)
 {
     Search search = {state_->id, &caption, &seen_, nullptr};
@@ -237,7 +232,6 @@ Outcome RunNobo(const std::string& arguments, const std::vector<int>& answers,
 {
     Outcome out = {-1, {}, {}};
     Program nobo(NoboLine(arguments));
-    if (!nobo.Started()) return out;
     while (HWND box = nobo.Next("", 30000)) {
         // Its message may still be on its way: the box is read once it has one.
         WaitFor([&] { return !ItemText(box, 0xFFFF).empty() || !GetDlgItem(box, 0xFFFF); }, 2000);

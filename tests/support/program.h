@@ -16,7 +16,6 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    bool Started() const;
     // The next visible top-level window of the process not returned before
     // (caption "": any); null when none came within timeoutMs or it ended.
     HWND Next(const std::string& caption = "", unsigned timeoutMs = 10000);
