@@ -4,17 +4,20 @@
 #include "text/path.h"
 #include "text/str.h"
 
-size_t BuildDefaultCommandLine(char* buffer)
+namespace {
+
+// "<program path>" followed by tail.
+size_t BuildProgramLine(char* buffer, const char* tail)
 {
     char path[PATH_BUFFER_SIZE];
-    // Only a command that runs this very program may be offered.
+    // Only a line that names this very program may be written.
     if (!GetModulePath(GetModuleHandleA(nullptr), path)) {
         if (buffer) {
             buffer[0] = '\0';
         }
         return 0;
     }
-    const char* const pieces[] = {"\"", path, "\"", " ", "\"", "%1", "\""};
+    const char* const pieces[] = {"\"", path, "\"", tail};
     size_t length = 0;
     for (const char* piece : pieces) {
         length += CmdLineAppend(buffer, length, piece);
@@ -23,4 +26,16 @@ size_t BuildDefaultCommandLine(char* buffer)
         buffer[length] = '\0';
     }
     return length + 1;
+}
+
+}  // namespace
+
+size_t BuildDefaultCommandLine(char* buffer)
+{
+    return BuildProgramLine(buffer, " \"%1\"");
+}
+
+size_t BuildIconLocation(char* buffer)
+{
+    return BuildProgramLine(buffer, ",0");
 }

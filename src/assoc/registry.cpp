@@ -69,8 +69,13 @@ bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size)
     return false;
 }
 
+bool RegSetString(HKEY key, const char* name, const char* text)
+{
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                          static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
+}
+
 bool RegSetDefaultString(HKEY key, const char* text)
 {
-    return RegSetValueExA(key, NULL, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                          static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
+    return RegSetString(key, nullptr, text);
 }

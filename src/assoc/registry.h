@@ -1,8 +1,8 @@
 #pragma once
 // One boolean wrapper per registry call: true exactly when the call returned
 // ERROR_SUCCESS. Keys opened only to be read ask for read access alone, so a
-// standard user sees what is registered; only default (unnamed) values are
-// read or written.
+// standard user sees what is registered. Values read are the default
+// (unnamed) ones; values written are strings.
 #include <windows.h>
 
 // Read access only.
@@ -23,5 +23,6 @@ bool RegKeyExists(HKEY parent, const char* name);
 // Data that fits with a terminator after it: true, terminated after the data
 // (its type is not looked at). Data that does not fit: false, the empty string.
 bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size);
-// Stores text as REG_SZ with its terminator.
+// Stores text as REG_SZ with its terminator, under name (null: the default value).
+bool RegSetString(HKEY key, const char* name, const char* text);
 bool RegSetDefaultString(HKEY key, const char* text);

@@ -1,5 +1,6 @@
 #include "assoc/verb.h"
 
+#include "assoc/default_command.h"
 #include "assoc/registry.h"
 #include "assoc/settings.h"
 #include "text/str.h"
@@ -52,7 +53,10 @@ bool OpenClassKeyWith(KeyOpener open, const char* className, HKEY* key)
     return open(HKEY_CLASSES_ROOT, resolved, key);
 }
 
-// Both values, with both keys open for writing before either is set.
+// Menu text and command, with both keys open for writing before either is
+// set; then what Explorer needs to show the entry for up to 100 selected
+// items (its classic limit is 15) with this program's icon. No icon where
+// this program's path has no exact ANSI form: it would name a look-alike.
 bool WriteVerbValues(HKEY verbKey, const char* menuText, const char* commandLine)
 {
     bool newCommand = false;
@@ -60,8 +64,12 @@ bool WriteVerbValues(HKEY verbKey, const char* menuText, const char* commandLine
     if (!RegKeyCreate(verbKey, "command", &commandKey, &newCommand)) {
         return false;
     }
-    const bool written =
-        RegSetDefaultString(verbKey, menuText) && RegSetDefaultString(commandKey, commandLine);
+    char icon[CMDLINE_BUFFER_SIZE];
+    const bool hasIcon = BuildIconLocation(icon) != 0;
+    const bool written = RegSetDefaultString(verbKey, menuText) &&
+                         RegSetDefaultString(commandKey, commandLine) &&
+                         RegSetString(verbKey, "MultiSelectModel", "Player") &&
+                         (!hasIcon || RegSetString(verbKey, "Icon", icon));
     RegKeyClose(commandKey);
     if (!written && newCommand) {
         RegKeyDelete(verbKey, "command");

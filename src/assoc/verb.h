@@ -1,6 +1,7 @@
 #pragma once
 // The context-menu entry "Vellanort.nobo" of a class under HKEY_CLASSES_ROOT:
-//   <class>\shell\Vellanort.nobo            default value: the menu text
+//   <class>\shell\Vellanort.nobo            default value: the menu text;
+//                                           MultiSelectModel "Player", Icon
 //   <class>\shell\Vellanort.nobo\command    default value: the command line
 // A class whose default value names another existing class stands for that
 // class (one level, never more). Keys are opened to read unless they are
@@ -25,9 +26,10 @@ bool OpenVerbKey(const char* className, HKEY* key);
 // keep their content where a value is missing.
 bool ReadVerb(const char* className, char* menuText, char* commandLine);
 // Creates what is missing below the class key (never the class key itself)
-// and sets both values; other values of those keys stay. True when both were
-// written. On failure the keys this call created are gone again: never an
-// entry without its command.
+// and sets the menu text, the command, MultiSelectModel and (when this
+// program's path has an exact ANSI form) Icon; other values of those keys
+// stay. True when all were written. On failure the keys this call created
+// are gone again: never an entry without its command.
 bool WriteVerb(const char* className, const char* menuText, const char* commandLine);
 // Deletes the verb key with everything under it; the shell key stays. True
 // when there is no entry afterwards (also when there was none).

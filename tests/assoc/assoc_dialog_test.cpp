@@ -39,8 +39,10 @@ struct Row {
 #define OURS(cls) {cls "\\shell\\Vellanort.nobo", REG_SZ, "上へ(&U)"}, \
                   {cls "\\shell\\Vellanort.nobo\\command", REG_SZ, "old %1"}
 #define VERB "[\\shell\\Vellanort.nobo"
-#define ENTRY(menu, command) \
-    VERB "\\command]; " VERB "\\command]=1:" command "\\0; " VERB "]; " VERB "]=1:" menu "\\0"
+// A written entry; icon: the line of its Icon value, or "" for none.
+#define ENTRY_WITH(menu, command, icon) VERB "\\command]; " VERB "\\command]=1:" command "\\0; " \
+    VERB "]; " VERB "]=1:" menu "\\0; " icon VERB "]MultiSelectModel=1:Player\\0"
+#define ENTRY(menu, command) ENTRY_WITH(menu, command, VERB "]Icon=1:%P,0\\0; ")
 const char kNone[] = "00 ↑へ移動";
 const char kOurs[] = "10 上へ(&U)";
 const char kRefused[] =
@@ -52,15 +54,15 @@ const char kNoPath[] =
     "パスを Shift-JIS で表せるフォルダに移してから起動し直してください。";
 
 const Row kRows[] = {
-    {"files ticked", {}, kNone, "F OK", "", {ENTRY("↑へ移動", "%C")}},
-    {"folders ticked, text typed", {}, kNone, "D d=下へ OK", "", {0, ENTRY("下へ", "%C")}},
+    {"files ticked", {}, kNone, "F OK", "", {ENTRY("↑へ移動", "%P \"%1\"")}},
+    {"folders ticked, text typed", {}, kNone, "D d=下へ OK", "", {0, ENTRY("下へ", "%P \"%1\"")}},
     {"our menu text edited alone", {OURS("*")}, kOurs, "f=下へ OK", "", {ENTRY("下へ", "old %1")}},
     {"ours unticked, with a foreign subkey", {OURS("*"),
      {"*\\shell\\Vellanort.nobo\\DropTarget", REG_NONE, ""}}, kOurs, "F OK", "", {""}},
     {"ours unticked in the class * names", {{"*", REG_SZ, CLASS}, OURS(CLASS)}, kOurs, "F OK", "",
      {0, 0, ""}},
     {"* names a class in binary, unterminated", {{"*", REG_BINARY, CLASS},
-     {CLASS "\\shell", REG_NONE, ""}}, kNone, "F OK", "", {0, 0, ENTRY("↑へ移動", "%C")}},
+     {CLASS "\\shell", REG_NONE, ""}}, kNone, "F OK", "", {0, 0, ENTRY("↑へ移動", "%P \"%1\"")}},
     {"edits cancelled", {}, kNone, "F D f=a d=b Cancel", "", {}},
     {"edits left with Esc", {}, kNone, "F D f=a Esc", "", {}},
     {"edits left by the close box", {}, kNone, "F D Close", "", {}},
@@ -69,7 +71,8 @@ const Row kRows[] = {
     // Code page 932 writes these folders' names only as look-alikes (Zoe, ??).
     {"ticked, run from Zoe with a diaeresis", {}, kNone, "F OK", kNoPath, {}, L"Zo\u00eb"},
     {"ticked, run from an emoji", {}, kNone, "D OK", kNoPath, {}, L"\U0001F600"},
-    {"ours unticked, run from an emoji", {OURS("*")}, kOurs, "F OK", "", {""}, L"\U0001F600"},
+    {"ours unticked, folders' text edited, run from an emoji", {OURS("*"), OURS("Directory")},
+     "11 上へ(&U)", "F d=下へ OK", "", {"", ENTRY_WITH("下へ", "old %1", "")}, L"\U0001F600"},
 };
 // clang-format on
 
@@ -82,8 +85,8 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
                std::to_string(IsDlgButtonChecked(dlg, IDC_DIR_ENABLE)) + " " +
                ItemText(dlg, IDC_FILE_MENU);
     };
-    const std::string command = Quoted(BesideTest("nobo.exe")) + " \"%1\"";
-    // Each class's tree but our verb | what its verb holds (the default command as %C), or
+    const std::string exe = Quoted(BesideTest("nobo.exe"));
+    // Each class's tree but our verb | what its verb holds (the quoted program as %P), or
     // what a row expects there.
     auto trees = [&](const Row* row) {
         std::string all;
@@ -91,8 +94,8 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
             all += RegDump(kClasses[c], kVerb) + " | " +
                    (row && row->after[c] ? row->after[c] : RegDump(kClasses[c], kVerb, true)) +
                    "\n";
-        for (size_t at; (at = all.find(command)) != std::string::npos;)
-            all.replace(at, command.size(), "%C");
+        for (size_t at; (at = all.find(exe)) != std::string::npos;)
+            all.replace(at, exe.size(), "%P");
         return all;
     };
     for (const Row& row : kRows) {
