@@ -43,8 +43,6 @@ const Cell kCells[] = {
     {"Recycle Bin unusable, delete for good declined", {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f",
      {IDYES, IDNO}, nullptr, true, "Q:Yes shell \"ファイルの削除の確認\":No | item:w\\in old:w",
      "same"},
-    {"two same-named folders, Yes", {"w\\in\\X\\f=inner", "w\\X\\g=old"}, "w\\in\\X", {IDYES},
-     nullptr, false, "Q:Yes | inner:w\\in\\X old:w\\X", "the shell merges them (inner:w\\X)"},
     {"folder inside a same-named folder (X\\X), Yes", {"w\\X\\X\\f=inner", "w\\X\\g=outer"},
      "w\\X\\X", {IDYES}, nullptr, false, "Q:Yes | inner:w\\X\\X outer:w\\X",
      "not verified: the shell merges X\\X into X (inner:w\\X) or refuses"},

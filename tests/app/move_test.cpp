@@ -30,13 +30,10 @@ TEST(Move, TypicalRequest)
 
 // The shell's "open" of folders replaced for a test's time: it leaves an empty
 // file "opened" in the folder (one file each: concurrent appends fail).
+const char kOpen[] = "Folder\\shell\\open\\command", kRecorder[] = "cmd /c type nul>\"%1\\opened\"";
 struct OpenRecorder {
-    RegSaved saved{{"Folder\\shell\\open\\command"}};
-    OpenRecorder()
-    {
-        const char recorder[] = "cmd /c type nul>\"%1\\opened\"";
-        RegPut("Folder\\shell\\open\\command", REG_SZ, std::string(recorder, sizeof recorder));
-    }
+    RegSaved saved{{kOpen}};
+    bool put = RegPut(kOpen, REG_SZ, std::string(kRecorder, sizeof kRecorder));
 };
 
 // "C:" names the drive's current folder, here a scratch folder and not the

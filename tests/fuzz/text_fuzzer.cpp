@@ -4,9 +4,12 @@
 #include <stdint.h>
 
 #include <string>
+#include <wchar.h>
 
 #include "about/dialog_template.h"
 #include "fuzz.h"
+#include "text/chars.h"
+#include "text/format.h"
 #include "text/mbcs.h"
 #include "text/path.h"
 #include "text/str.h"
@@ -28,6 +31,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     out = static_cast<char*>(malloc(PATH_BUFFER_SIZE));
     PathJoin(out, a, b);
     PathStripLast(out);
+    // The same on UTF-16, two bytes a unit: a fill into n units is a prefix of
+    // the whole fill, cut between characters.
+    std::wstring wa, wb;
+    for (size_t i = 0; i + 1 < size; i += 2) (i < size / 2 ? wa : wb) += data[i] | data[i + 1] << 8;
+    const wchar_t* const texts[] = {wa.c_str(), wb.c_str()};
+    std::wstring whole(2 * wa.size() + wb.size() + 1, L'\0');
+    StrFillBounded(whole.size(), &whole[0], wa.c_str(), texts, 2);
+    wchar_t* w = static_cast<wchar_t*>(malloc(n * sizeof(wchar_t)));
+    StrFillBounded(n, w, wa.c_str(), texts, 2);
+    const size_t k = StrLen(w);
+    FUZZ_CHECK(!wcsncmp(w, whole.c_str(), k) && (!whole[k] || !IsSecondUnitAt(whole.c_str(), k)));
+    free(w);
+    w = static_cast<wchar_t*>(malloc(PATH_BUFFER_SIZE * sizeof(wchar_t)));
+    PathJoin(w, wa.c_str(), wb.c_str());
+    PathHasStrippedName(PathStripLast(w));
+    free(w);
     // A template of one item with the inputs' bytes as texts, into a block of
     // any size up to the whole.
     const std::u16string title(a, a + strlen(a)), text(b, b + strlen(b));
