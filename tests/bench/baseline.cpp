@@ -7,7 +7,7 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    CoInitialize(nullptr);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     IShellFolder* desktop = nullptr;
     if (SUCCEEDED(SHGetDesktopFolder(&desktop))) desktop->Release();
     CoUninitialize();
