@@ -18,9 +18,10 @@ namespace {
 // The shell parses a path one folder at a time, and names an item's path by
 // binding to each folder above it again: most of the time a run takes when
 // many items are given. Items of one folder (a selection) share its parse:
-// once a second item names the folder the previous one named, the folder is
-// parsed, bound and named once, and each further item is parsed inside it
-// alone and named by the folder's path and the item's own parsing name. That
+// when the next item names the same folder, the folder is parsed, bound and
+// named once, and each of its items is parsed inside it alone and named by
+// the folder's path and the item's own parsing name. A lone item takes the
+// desktop's own way, which costs less than a binding. That
 // is the same parse the desktop would make element by element and the same
 // path it would give, so the result does not change. Only the very same
 // folder text shares it: names that differ in case may be different folders
@@ -100,7 +101,9 @@ bool ResolveInFolder(const FolderParse* parse, wchar_t* out, const wchar_t* name
     return true;
 }
 
-bool ResolveCandidate(FolderParse* parse, wchar_t* out, const wchar_t* path)
+// nextShares: the next candidate names the very same folder, so the first
+// item of a selection already binds it.
+bool ResolveCandidate(FolderParse* parse, wchar_t* out, const wchar_t* path, bool nextShares)
 {
     wchar_t folder[PATH_BUFFER_SIZE];
     StrCopyBounded(PATH_BUFFER_SIZE, folder, path);
@@ -108,12 +111,15 @@ bool ResolveCandidate(FolderParse* parse, wchar_t* out, const wchar_t* path)
     // A folder without a parent ("", "C:") is left to the desktop's own reading.
     const bool plainName =
         PathFindName(folder) != folder && *name && !StrEqual(name, L".") && !StrEqual(name, L"..");
-    if (!plainName || !StrEqual(folder, parse->path)) {
+    const bool shared = plainName && StrEqual(folder, parse->path);
+    if (!shared) {
         ForgetFolder(parse);
         if (plainName) {
             StrCopyBounded(PATH_BUFFER_SIZE, parse->path, folder);
         }
-        return ShellResolvePath(out, path);
+        if (!plainName || !nextShares) {
+            return ShellResolvePath(out, path);
+        }
     }
     if (!parse->tried) {
         BindFolder(parse);
@@ -128,6 +134,13 @@ bool FullPath(wchar_t* out, const wchar_t* argument)
 {
     const DWORD n = GetFullPathNameW(argument, PATH_BUFFER_SIZE, out, nullptr);
     return n != 0 && n <= PATH_LIMIT;
+}
+
+// The two full paths have the very same folder text.
+bool SameFolderText(const wchar_t* a, const wchar_t* b)
+{
+    const size_t n = static_cast<size_t>(PathFindName(a) - a);
+    return n == static_cast<size_t>(PathFindName(b) - b) && memcmp(a, b, n * sizeof(wchar_t)) == 0;
 }
 
 // The parse gives the item's long form, which may be cut to another file's
@@ -162,11 +175,14 @@ wchar_t** ResolveArguments(int candidates, wchar_t** argv, int* resolved)
             continue;
         }
         wchar_t full[PATH_BUFFER_SIZE];
+        wchar_t next[PATH_BUFFER_SIZE];
         wchar_t path[PATH_BUFFER_SIZE];
         if (!FullPath(full, argv[i]) || !PathExists(full)) {
             continue;
         }
-        if (!ResolveCandidate(&parse, path, full) || !SameItem(full, path)) {
+        const bool nextShares = i + 1 < candidates && !PathHasStrippedName(argv[i + 1]) &&
+                                FullPath(next, argv[i + 1]) && SameFolderText(full, next);
+        if (!ResolveCandidate(&parse, path, full, nextShares) || !SameItem(full, path)) {
             continue;
         }
         const size_t size = (StrLen(path) + 1) * sizeof(wchar_t);

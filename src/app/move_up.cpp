@@ -9,18 +9,32 @@
 #include "text/path.h"
 #include "text/str.h"
 
-void MoveUp(const wchar_t* item, unsigned flags)
+namespace {
+
+// The parent (folder) and its parent (left in folder) are both folders.
+bool FoldersFound(wchar_t* folder, FolderTests* tests)
+{
+    if (StrEqual(folder, tests->parent)) {
+        PathStripLast(folder);
+        return tests->found;
+    }
+    StrCopyBounded(PATH_BUFFER_SIZE, tests->parent, folder);
+    tests->found = PathIsFolder(folder);
+    PathStripLast(folder);
+    tests->found = tests->found && PathIsFolder(folder);
+    return tests->found;
+}
+
+}  // namespace
+
+void MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests)
 {
     // One spare unit: "C:" may become "C:\" below.
     wchar_t folder[PATH_BUFFER_SIZE + 1];
     wchar_t destination[PATH_BUFFER_SIZE];
     StrCopyBounded(PATH_BUFFER_SIZE, folder, item);
     PathStripLast(folder);
-    if (!PathIsFolder(folder)) {
-        return;
-    }
-    PathStripLast(folder);
-    if (!PathIsFolder(folder)) {
+    if (!FoldersFound(folder, tests)) {
         return;
     }
     PathJoin(destination, folder, PathFindName(item));

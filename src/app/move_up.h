@@ -1,9 +1,20 @@
 #pragma once
 // One item moved up one level.
+#include "text/path.h"
 
 enum {
     OPTF_OPEN = 2,  // "/open": open the destination folder after each move
 };
 
+// What the folder tests of the previous item found. Items of one folder (a
+// selection) share their parent and its parent, and a move takes nothing
+// from either: the tests are made once per parent. Should another program
+// take a folder meanwhile, the rename fails there and the item stays, as the
+// test would have left it.
+struct FolderTests {
+    wchar_t parent[PATH_BUFFER_SIZE];  // the parent tested; "" none yet
+    bool found;                        // it and its parent are folders
+};
+
 // Moves the item into its grandparent folder; flags: OPTF_...
-void MoveUp(const wchar_t* item, unsigned flags);
+void MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests);

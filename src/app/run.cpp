@@ -54,8 +54,9 @@ int RunMain(int count, wchar_t** argv)
     if (!items) {
         return 0;
     }
+    FolderTests tests = {};
     for (int i = 0; i < resolved; ++i) {
-        MoveUp(items[i], flags);
+        MoveUp(items[i], flags, &tests);
     }
     FreeArgumentList(items, resolved);
     return 0;

@@ -116,9 +116,10 @@ const MoveRow kMoves[] = {
      "w\\ w\\in\\ w\\in\\a.=dot w\\in\\a=a w\\in\\b =space w\\in\\b=b", 2, {}},
     {"/open after an emoji name", {"w\\{U+1F600}\\in\\a=a"}, L"/open \"@\\w\\\U0001F600\\in\\a\"",
      "w\\ w\\{U+1F600}\\ w\\{U+1F600}\\a=a w\\{U+1F600}\\in\\ w\\{U+1F600}\\opened=", 0, {}},
-    {"/open in any case", {"w\\in\\a=a", "v\\in\\b=b"},
-     L"\"@\\w\\in\\a\" /oPEN \"@\\w\\in\\gone\" \"@\\v\\in\\b\"",
-     "v\\ v\\b=b v\\in\\ v\\opened= w\\ w\\a=a w\\in\\ w\\opened=", 0, {}},
+    // A selection named in another letter case than the folders have.
+    {"/open in any case", {"w\\in\\a=a", "w\\in\\c=c", "v\\in\\b=b"},
+     L"\"@\\W\\IN\\a\" /oPEN \"@\\W\\IN\\c\" \"@\\w\\in\\gone\" \"@\\v\\in\\b\"",
+     "v\\ v\\b=b v\\in\\ v\\opened= w\\ w\\a=a w\\c=c w\\in\\ w\\opened=", 0, {}},
     // Wine-specific: its shell merges no folders, so v\in\X stays and v is not
     // opened (Windows merges it into v\X and opens v).
     {"/open, a failed and a declined move",
