@@ -126,16 +126,16 @@ bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, HANDLE
     return false;
 }
 
-// A rename that succeeded has put the item at its new name and taken it from
-// its old one: the system says so itself. A look at the old name would cost a
-// folder scan on a case-blind system and could only err (a neighbour whose
-// name differs in case). The shell's move is checked both ways: it can report
-// success and leave the item where it was.
+// A rename that succeeded has taken the item from its old name: only the new
+// one is looked at. A look at the old name would cost a folder scan on a
+// case-blind system and could only err (a neighbour whose name differs in
+// case). The shell's move is checked both ways: it can report success and
+// leave the item where it was.
 bool MoveByRename(const wchar_t* item, const wchar_t* destination, bool* taken)
 {
     if (MoveFileW(item, destination)) {
         *taken = false;
-        return true;
+        return PathExists(destination);
     }
     *taken = PathExists(destination);
     return false;
