@@ -141,13 +141,10 @@ bool MoveByRename(const wchar_t* item, const wchar_t* destination, bool* taken)
     return false;
 }
 
+// The rename first, as for a free place: after a recycled old file the place
+// is free; a folder the user agreed to merge into stays taken.
 bool MoveItem(const wchar_t* item, const wchar_t* destination)
 {
-    if (PathExists(destination)) {
-        return ShellMoveInto(item, destination);
-    }
-    if (!MoveFileW(item, destination)) {
-        return false;
-    }
-    return MovedAway(item, destination);
+    bool taken = false;
+    return MoveByRename(item, destination, &taken) || (taken && ShellMoveInto(item, destination));
 }

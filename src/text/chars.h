@@ -25,3 +25,10 @@ size_t StrLen(const C* s)
     }
     return n;
 }
+
+// The units of the character that starts at s (not at its terminator).
+template <typename C>
+size_t CharUnits(const C* s)
+{
+    return StartsPair(s[0]) && IsSecondUnitAt(s, 1) ? 2 : 1;
+}

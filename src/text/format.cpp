@@ -62,7 +62,7 @@ void StrFillBounded(size_t n, C* out, const C* format, const C* const* texts, si
             f += 2;
             continue;
         }
-        const size_t units = StartsPair(*f) && IsSecondUnitAt(f, 1) ? 2 : 1;
+        const size_t units = CharUnits(f);
         if (used + units >= n) {
             break;
         }

@@ -118,7 +118,7 @@ template <typename C>
 bool PathHasStrippedName(const C* path)
 {
     const C* name = path;
-    for (const C* p = path;; p += StartsPair(*p) && IsSecondUnitAt(p, 1) ? 2 : 1) {
+    for (const C* p = path;; p += CharUnits(p)) {
         // Win32 takes '/' for a separator too; neither can be a second unit.
         if (*p != 0 && *p != '\\' && *p != '/') {
             continue;
