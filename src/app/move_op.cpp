@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include "base/file_attributes.h"
-#include "base/file_handle.h"
 #include "base/mem.h"
 #include "text/chars.h"
 #include "text/path.h"
@@ -85,46 +84,62 @@ void SendToRecycleBin(const wchar_t* list)
                        FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_WANTNUKEWARNING);
 }
 
-}  // namespace
-
-bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, HANDLE* held)
+// Renames the item into the destination's folder under a name no other item
+// has (a rename never replaces): parked, PATH_BUFFER_SIZE units. False when
+// it cannot go there; nothing has changed then.
+bool ParkBeside(const wchar_t* item, const wchar_t* destination, wchar_t* parked)
 {
-    *held = INVALID_HANDLE_VALUE;
-    if (!PathExists(destination)) {
-        return true;
-    }
-    if (PathIsFolder(destination) && PathIsFile(item)) {
-        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
-        return false;
-    }
-    if (PathIsFile(destination) && PathIsFolder(item)) {
-        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
-        return false;
-    }
-    if (PathIsFolder(destination) && PathIsFolder(item)) {
-        return ShowPathMessage(nullptr, MB_YESNO, kOverwriteQuestion, kFolderExists, destination,
-                               nullptr) == IDYES;
-    }
-    if (PathIsFile(destination) && PathIsFile(item)) {
-        if (ShowPathMessage(nullptr, MB_YESNO, kOverwriteQuestion, kFileExists, destination,
-                            nullptr) != IDYES) {
+    wchar_t folder[PATH_BUFFER_SIZE];
+    StrCopyBounded(PATH_BUFFER_SIZE, folder, destination);
+    PathStripLast(folder);
+    for (unsigned n = 0; n < 100; ++n) {
+        wchar_t name[32];
+        wsprintfW(name, L"~nobo%lx-%u.tmp", GetCurrentProcessId(), n);
+        if (StrLen(folder) + 1 + StrLen(name) > PATH_LIMIT) {
             return false;
         }
-        // The old file may leave only for an item that will take its place:
-        // one that can be moved now and that nobody can lock until it has.
-        *held = HoldForMove(item);
-        if (*held == INVALID_HANDLE_VALUE) {
+        PathJoin(parked, folder, name);
+        if (MoveFileW(item, parked)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
             return false;
         }
-        wchar_t list[PATH_LIST_SIZE];
-        MakePathList(list, destination);
-        SendToRecycleBin(list);
-        // Still there: the bin could not take it and the user kept it when
-        // the shell asked to delete it for good. Nothing may replace it.
-        return !PathExists(destination);
     }
     return false;
 }
+
+// The old file leaves only once the item has reached its folder: should the
+// item be unable to move there (locked, a folder that takes nothing in or
+// gives nothing out), nothing changes. The old file goes to the Recycle Bin
+// under its own name, so that Restore puts it back where it was. Whatever
+// fails after that, the item goes back where it was, or at worst stays
+// beside the old file under its parked name: nothing is ever lost.
+bool ReplaceFile(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked)
+{
+    wchar_t parked[PATH_BUFFER_SIZE];
+    if (!ParkBeside(item, destination, parked)) {
+        return false;
+    }
+    FileIdentity now;
+    const bool same = ReadFileIdentity(destination, &now) && SameFileIdentity(now, asked);
+    if (same) {
+        wchar_t list[PATH_LIST_SIZE];
+        MakePathList(list, destination);
+        SendToRecycleBin(list);
+    }
+    // Still there: the bin could not take it and the user kept it when the
+    // shell asked to delete it for good. Nothing may replace it.
+    bool taken = false;
+    if (same && MoveByRename(parked, destination, &taken)) {
+        return true;
+    }
+    MoveFileW(parked, item);
+    return false;
+}
+
+}  // namespace
 
 // A rename that succeeded has taken the item from its old name: only the new
 // one is looked at. A look at the old name would cost a folder scan on a
@@ -141,10 +156,43 @@ bool MoveByRename(const wchar_t* item, const wchar_t* destination, bool* taken)
     return false;
 }
 
-// The rename first, as for a free place: after a recycled old file the place
-// is free; a folder the user agreed to merge into stays taken.
-bool MoveItem(const wchar_t* item, const wchar_t* destination)
+// What stands there is read once, before the question: its kind decides the
+// box, and its identity is what a Yes applies to. Gone or unreadable since
+// the rename found the place taken: nothing to ask about, nothing moves.
+bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, FileIdentity* asked)
 {
-    bool taken = false;
-    return MoveByRename(item, destination, &taken) || (taken && ShellMoveInto(item, destination));
+    if (!ReadFileIdentity(destination, asked)) {
+        return false;
+    }
+    if (asked->folder && PathIsFile(item)) {
+        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
+        return false;
+    }
+    if (!asked->folder && PathIsFolder(item)) {
+        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
+        return false;
+    }
+    // The item itself gone: no question.
+    if (asked->folder ? !PathIsFolder(item) : !PathIsFile(item)) {
+        return false;
+    }
+    return ShowPathMessage(nullptr, MB_YESNO, kOverwriteQuestion,
+                           asked->folder ? kFolderExists : kFileExists, destination,
+                           nullptr) == IDYES;
+}
+
+// The user may take seconds to answer, and another program may change the
+// destination meanwhile: the answer was about the item the question named.
+bool MoveItem(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked)
+{
+    FileIdentity now;
+    if (!ReadFileIdentity(destination, &now)) {
+        // Nothing left to replace: the item simply moves there.
+        bool taken = false;
+        return MoveByRename(item, destination, &taken);
+    }
+    if (!SameFileIdentity(now, asked)) {
+        return false;
+    }
+    return asked.folder ? ShellMoveInto(item, destination) : ReplaceFile(item, destination, asked);
 }

@@ -2,14 +2,7 @@
 // Moving one item to its destination: the clash rules, the move itself and
 // the check that it really happened.
 
-#include <windows.h>
-
-// True when the move may go ahead: nothing at the destination, or the user
-// agreed to overwrite (an old file is then sent to the Recycle Bin first, and
-// false when it is still there afterwards). An item file about to replace one
-// is held (held; INVALID_HANDLE_VALUE otherwise) until the caller has moved
-// it and released it with ReleaseHold.
-bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, HANDLE* held);
+#include "base/file_handle.h"
 
 // Moves the item by a plain rename, which never replaces anything: true when
 // the item is now at the destination and gone from its old place; false, with
@@ -18,5 +11,14 @@ bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, HANDLE
 // case-blind file system a look for a missing name costs a folder scan.
 bool MoveByRename(const wchar_t* item, const wchar_t* destination, bool* taken);
 
-// True when the item is now at the destination and gone from its old place.
-bool MoveItem(const wchar_t* item, const wchar_t* destination);
+// The destination is taken: shows the error box, or asks whether to
+// overwrite. True when the user agreed; asked is then what the question
+// named. Items that cannot go there, a No, and an item gone: false.
+bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, FileIdentity* asked);
+
+// After a Yes: moves the item over what the question named (asked), merging
+// two folders or replacing the old file, which goes to the Recycle Bin. The
+// answer holds for nothing else: when another item stands there now, nothing
+// changes; when the place is free, the item simply moves there. True when the
+// item is now at the destination and gone from its old place.
+bool MoveItem(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked);

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "app/move_op.h"
 #include "base/file_attributes.h"
-#include "base/file_handle.h"
+#include "base/mem.h"
+#include "base/redirection.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -25,6 +27,28 @@ bool FoldersFound(wchar_t* folder, FolderTests* tests)
     return tests->found;
 }
 
+// Opens the folder itself, named by its item identifier list and with the
+// class of every folder: a path passed as text, or looked up by its name, may
+// be read again (Wine expands an environment reference in a name, %NAME%).
+// The move's boxes are the program's only messages: none from the shell.
+void OpenFolder(const wchar_t* folder)
+{
+    LPITEMIDLIST idList = ILCreateFromPathW(folder);
+    if (!idList) {
+        return;
+    }
+    SHELLEXECUTEINFOW info;
+    MemZero(&info, sizeof info);
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_IDLIST | SEE_MASK_CLASSNAME | SEE_MASK_FLAG_NO_UI;
+    info.lpClass = L"Folder";
+    info.lpVerb = L"open";
+    info.lpIDList = idList;
+    info.nShow = SW_SHOWNORMAL;
+    ShellExecuteExW(&info);
+    ILFree(idList);
+}
+
 }  // namespace
 
 void MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests)
@@ -38,19 +62,20 @@ void MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests)
         return;
     }
     PathJoin(destination, folder, PathFindName(item));
-    if (StrEqualNoCase(item, destination)) {
+    // A redirected program would act on the item's twin, not on the item.
+    if (StrEqualNoCase(item, destination) || PathIsRedirected(item) ||
+        PathIsRedirected(destination)) {
         return;
     }
     // The clash rules apply only where the plain rename found the place taken.
     bool taken = false;
-    HANDLE held = INVALID_HANDLE_VALUE;
-    const bool moved =
-        MoveByRename(item, destination, &taken) ||
-        (taken && ResolveMoveConflict(item, destination, &held) && MoveItem(item, destination));
-    ReleaseHold(held);
+    FileIdentity asked;
+    const bool moved = MoveByRename(item, destination, &taken) ||
+                       (taken && ResolveMoveConflict(item, destination, &asked) &&
+                        MoveItem(item, destination, asked));
     if (moved && (flags & OPTF_OPEN)) {
         // "C:" would open the drive's current folder, not its root.
         PathDriveToRoot(folder);
-        ShellExecuteW(nullptr, L"open", folder, nullptr, nullptr, SW_SHOWNORMAL);
+        OpenFolder(folder);
     }
 }

@@ -2,13 +2,19 @@
 // Files opened for what their handle proves, never for their data.
 #include <windows.h>
 
-// True when both paths reach one and the same file or folder (one volume, one
-// file index). A path that cannot be opened reaches nothing.
-bool PathsReachSameItem(const wchar_t* a, const wchar_t* b);
+// What a path reaches: a file or a folder, and which one (one volume, one
+// file index). Two paths reach the same item exactly when these are equal;
+// a name that was replaced by another item meanwhile gives another index.
+struct FileIdentity {
+    bool folder;
+    DWORD volume;
+    DWORD indexHigh;
+    DWORD indexLow;
+};
 
-// Opens a file so that it can be moved and nobody can lock it meanwhile
-// (delete access, full sharing: any later open must share deletion).
-// INVALID_HANDLE_VALUE when it cannot be moved now (open elsewhere without
-// sharing, no right to delete it, gone).
-HANDLE HoldForMove(const wchar_t* path);
-void ReleaseHold(HANDLE held);
+// False when the path reaches nothing that can be opened.
+bool ReadFileIdentity(const wchar_t* path, FileIdentity* identity);
+bool SameFileIdentity(const FileIdentity& a, const FileIdentity& b);
+
+// True when both paths reach one and the same file or folder.
+bool PathsReachSameItem(const wchar_t* a, const wchar_t* b);

@@ -101,8 +101,8 @@ TEST(Clash, ThirtyStartedTogether)
         nobo.push_back(std::make_unique<Program>(NoboLine(Quoted(s / f("w\\in\\", i)))));
     // A question that never comes leaves its process waiting: Wait fails.
     for (int i = 0; i < 30; i += 3)
-        Press(nobo[i]->Next("上書き確認 - [nobo]", 60000), i % 6 ? IDNO : IDYES);
-    for (auto& run : nobo) EXPECT_EQ(0, run->Wait(60000));
+        Press(nobo[i]->Next("上書き確認 - [nobo]"), i % 6 ? IDNO : IDYES);
+    for (auto& run : nobo) EXPECT_EQ(0, run->Wait());
     const std::vector<std::string> bin = BinContents();
     for (int i = 0; i < 30; ++i) {
         const bool no = i % 6 == 3;

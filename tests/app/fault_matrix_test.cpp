@@ -19,35 +19,62 @@ struct Cell {
     std::vector<std::string> tree;  // "path=label": the originals
     const char* item;
     std::vector<int> answers;
-    void (*atBox)(size_t box, void* root);  // while that box waits
-    bool binUnusable;
+    // While the first box waits: items renamed (from, to) by another program.
+    std::vector<std::pair<const char*, const char*>> renames;
     const char* outcome;  // under Wine: boxes | where each original is
     const char* windows;
+    bool lockItem = false;            // ... and the item opened there without sharing
+    bool binUnusable = false;         // nothing can go to the Recycle Bin
+    const char* immutable = nullptr;  // a folder that takes nothing in, gives nothing out
 };
-
-// A file another program holds open without sharing, for one cell.
-HANDLE g_locked = INVALID_HANDLE_VALUE;
 
 // clang-format off
 const Cell kCells[] = {
     {"item opened elsewhere without sharing while its question waits, Yes",
-     {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f", {IDYES}, [](size_t, void* root) {
-         const std::string f = *static_cast<std::string*>(root) + "\\w\\in\\f";
-         g_locked = CreateFileA(f.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-     }, false, "Q:Yes | item:w\\in old:w", "same"},
+     {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f", {IDYES}, {}, "Q:Yes | item:w\\in old:w", "same", true},
     {"item gone while its question waits, Yes", {"w\\in\\f=item", "w\\f=old", "aside\\"}, "w\\in\\f",
-     {IDYES}, [](size_t, void* root) {
-         const std::string& r = *static_cast<std::string*>(root);
-         MoveFileA((r + "\\w\\in\\f").c_str(), (r + "\\aside\\f").c_str());
-     }, false, "Q:Yes | item:aside old:w", "same"},
-    {"Recycle Bin unusable, delete for good declined", {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f",
-     {IDYES, IDNO}, nullptr, true, "Q:Yes shell \"ファイルの削除の確認\":No | item:w\\in old:w",
+     {IDYES}, {{"w\\in\\f", "aside\\f"}}, "Q:Yes | item:aside old:w", "same"},
+    // The answer applies to what the question named, nothing else.
+    {"folder question, the folder replaced by a file before Yes",
+     {"w\\in\\D\\a=item", "w\\D\\g=old", "aside\\D=precious"}, "w\\in\\D", {IDYES},
+     {{"w\\D", "aside\\E"}, {"aside\\D", "w\\D"}}, "Q:Yes | item:w\\in\\D old:aside\\E precious:w",
      "same"},
+    {"file question, the file replaced by a folder before Yes",
+     {"w\\in\\f=item", "w\\f=old", "aside\\f\\i=important"}, "w\\in\\f", {IDYES},
+     {{"w\\f", "aside\\o"}, {"aside\\f", "w\\f"}}, "Q:Yes | item:w\\in old:aside important:w\\f",
+     "same"},
+    {"file question, the file gone before Yes", {"w\\in\\f=item", "w\\f=old", "aside\\"},
+     "w\\in\\f", {IDYES}, {{"w\\f", "aside\\f"}}, "Q:Yes | item:w old:aside", "same"},
+    {"Recycle Bin unusable, delete for good declined", {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f",
+     {IDYES, IDNO}, {}, "Q:Yes shell \"ファイルの削除の確認\":No | item:w\\in old:w", "same", false,
+     true},
+    // Opened for deleting but not movable: the old file must stay.
+    {"item's folder immutable (chattr +i), Yes", {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f",
+     {IDYES}, {}, "Q:Yes | item:w\\in old:w", "same: a folder where one may delete but not add",
+     false, false, "w\\in"},
     {"folder inside a same-named folder (X\\X), Yes", {"w\\X\\X\\f=inner", "w\\X\\g=outer"},
-     "w\\X\\X", {IDYES}, nullptr, false, "Q:Yes | inner:w\\X\\X outer:w\\X",
+     "w\\X\\X", {IDYES}, {}, "Q:Yes | inner:w\\X\\X outer:w\\X",
      "not verified: the shell merges X\\X into X (inner:w\\X) or refuses"},
 };
 // clang-format on
+
+// A file another program holds open without sharing, for one cell.
+HANDLE g_locked = INVALID_HANDLE_VALUE;
+
+struct CellRun {
+    const Cell* cell;
+    std::string root;
+};
+
+void AtFirstBox(size_t box, void* context)
+{
+    const CellRun* run = static_cast<CellRun*>(context);
+    for (const auto& [from, to] : run->cell->renames)
+        if (box == 0) MoveFileA((run->root + "\\" + from).c_str(), (run->root + "\\" + to).c_str());
+    if (box == 0 && run->cell->lockItem)
+        g_locked = CreateFileA((run->root + "\\" + run->cell->item).c_str(), GENERIC_READ, 0,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
+}
 
 std::string Boxes(const std::vector<Box>& boxes)
 {
@@ -100,7 +127,13 @@ TEST(FaultMatrix, EveryOriginalIsFoundAgain)
             ASSERT_TRUE(WriteBytes(noBinFile, ""));
             SetEnvironmentVariableA("XDG_DATA_HOME", noBin.c_str());
         }
-        const Outcome run = RunNobo(Quoted(s / cell.item), cell.answers, cell.atBox, &root);
+        if (cell.immutable && !RunUnix("chattr +i {" + s / cell.immutable + "}")) {
+            printf("[  SKIPPED ] %s: chattr +i is not possible here\n", cell.name);
+            continue;
+        }
+        CellRun context = {&cell, root};
+        const Outcome run = RunNobo(Quoted(s / cell.item), cell.answers, AtFirstBox, &context);
+        if (cell.immutable) RunUnix("chattr -i {" + s / cell.immutable + "}");
         SetEnvironmentVariableA("XDG_DATA_HOME", bin);
         if (g_locked != INVALID_HANDLE_VALUE) CloseHandle(g_locked);
         g_locked = INVALID_HANDLE_VALUE;

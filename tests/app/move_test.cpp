@@ -28,12 +28,13 @@ TEST(Move, TypicalRequest)
     EXPECT_EQ("work\\ work\\inbox\\ work\\report.txt=r", ListTree(s.Path()));
 }
 
-// The shell's "open" of folders replaced for a test's time: it leaves an empty
-// file "opened" in the folder (one file each: concurrent appends fail).
-const char kOpen[] = "Folder\\shell\\open\\command", kRecorder[] = "cmd /c type nul>\"%1\\opened\"";
+// The shell's "open" of folders replaced for a test's time: this test program
+// leaves an empty file "opened" in the folder, as named (cmd would expand %NAME%).
+const char kOpen[] = "Folder\\shell\\open\\command";
 struct OpenRecorder {
     RegSaved saved{{kOpen}};
-    bool put = RegPut(kOpen, REG_SZ, std::string(kRecorder, sizeof kRecorder));
+    std::string recorder = Quoted(BesideTest("headless_tests.exe")) + " --record-open \"%1\"";
+    bool put = RegPut(kOpen, REG_SZ, std::string(recorder.c_str(), recorder.size() + 1));
 };
 
 // "C:" names the drive's current folder, here a scratch folder and not the
@@ -50,7 +51,7 @@ TEST(Move, DriveRoots)
     RemoveTree("C:\\opened");
     Program nobo(NoboLine(Quoted(item) + " C:\\ /open " + Quoted(inner + "\\nobo-x-" + tag)),
                  s.Path());
-    EXPECT_EQ(nullptr, nobo.Next("", 30000));
+    EXPECT_EQ(nullptr, nobo.Next());
     EXPECT_EQ(0, nobo.Wait());
     EXPECT_EQ("root", ReadBytes(item));
     EXPECT_EQ("x", ReadBytes(moved));
@@ -63,11 +64,11 @@ TEST(Move, DriveRoots)
 struct MoveRow {
     const char* name;
     std::vector<std::string> tree;  // made in the scratch folder
-    std::wstring args;              // '@' the scratch folder, '#' the short form of shortName
+    std::wstring args;              // '@' the scratch folder, '#' the short form of the next name
     const char* after;              // ListTree of the scratch folder afterwards
     size_t dropped;                 // arguments traced as having no exact form
     std::vector<int> answers;       // one per box expected
-    const char* shortName = nullptr;
+    std::vector<const char*> shortNames = {};  // in turn, for each '#'
     const char* readOnly = nullptr;
     const char* folder = nullptr;  // the working folder, in the scratch folder
 };
@@ -84,10 +85,17 @@ struct MoveRow {
 const MoveRow kMoves[] = {
     {"trail bytes 5C", {"表\\ソ\\表=a", "ソ\\表\\ソ=b"}, L"\"@\\表\\ソ\\表\" \"@\\ソ\\表\\ソ\"",
      "ソ\\ ソ\\ソ=b ソ\\表\\ 表\\ 表\\ソ\\ 表\\表=a", 0, {}},
-    {"8.3 short name", {"w\\in\\a long name.txt=a"}, L"\"#\"",
-     "w\\ w\\a long name.txt=a w\\in\\", 0, {}, "w\\in\\a long name.txt"},
+    {"8.3 short names of a file and a folder, a folder in another case", {"w\\in\\a long name.txt=a",
+     "w\\in\\a long folder\\f=f", "w\\in\\Cased\\g=g"}, L"\"#\" \"#\" \"@\\W\\IN\\CASED\"",
+     "w\\ w\\Cased\\ w\\Cased\\g=g w\\a long folder\\ w\\a long folder\\f=f w\\a long name.txt=a "
+     "w\\in\\", 0, {}, {"w\\in\\a long name.txt", "w\\in\\a long folder"}},
+    // Two camera folders: items of one folder given together, their names
+    // shared with the other folder's, extensions hidden as Windows does.
+    {"the items of two folders with the same names", {"p\\A\\x.txt=1", "p\\A\\y.txt=2",
+     "q\\B\\x.txt=3", "q\\B\\y.txt=4"}, L"@\\p\\A\\x.txt @\\p\\A\\y.txt @\\q\\B\\x.txt @\\q\\B\\y.txt",
+     "p\\ p\\A\\ p\\x.txt=1 p\\y.txt=2 q\\ q\\B\\ q\\x.txt=3 q\\y.txt=4", 0, {}},
     {"read-only file, twice, a missing one between", {"w\\in\\ro=r"},
-     L"\"@\\w\\in\\ro\" \"@\\w\\in\\missing\" \"@\\w\\in\\ro\"", "w\\ w\\in\\ w\\ro=r", 0, {}, nullptr,
+     L"\"@\\w\\in\\ro\" \"@\\w\\in\\missing\" \"@\\w\\in\\ro\"", "w\\ w\\in\\ w\\ro=r", 0, {}, {},
      "w\\in\\ro"},
     // Code page 932 has no exact form for these: its look-alikes stand beside.
     {"names beyond code page 932 beside their look-alikes", {"w\\in\\cafe=e",
@@ -109,12 +117,16 @@ const MoveRow kMoves[] = {
     // a decoy of the same name.
     {"relative paths", {"w\\in\\nobo-decoy=a", "w\\in\\in\\b=b", "w\\in\\c=c"},
      L"nobo-decoy in\\b .\\c", "w\\ w\\c=c w\\in\\ w\\in\\b=b w\\in\\in\\ w\\nobo-decoy=a", 0,
-     {}, nullptr, nullptr, "w\\in"},
-    // Win32 would strip the dot or the space and act on the other file.
+     {}, {}, nullptr, "w\\in"},
+    // Win32 would strip the dot or the space, of any name, and act on the other file.
     {"a name ending in a dot or a space", {"w\\in\\a.=dot", "w\\in\\a=a", "w\\in\\b =space",
-     "w\\in\\b=b"}, L"\"@\\w\\in\\a.\" \"@\\w\\in\\b \"",
-     "w\\ w\\in\\ w\\in\\a.=dot w\\in\\a=a w\\in\\b =space w\\in\\b=b", 2, {}},
-    {"/open after an emoji name", {"w\\{U+1F600}\\in\\a=a"}, L"/open \"@\\w\\\U0001F600\\in\\a\"",
+     "w\\in\\b=b", "w\\in.\\f=dotted", "w\\in\\f=f"}, L"\"@\\w\\in\\a.\" \"@\\w\\in\\b \" @\\w\\in.\\f",
+     "w\\ w\\in.\\ w\\in.\\f=dotted w\\in\\ w\\in\\a.=dot w\\in\\a=a w\\in\\b =space w\\in\\b=b "
+     "w\\in\\f=f", 3, {}},
+    // The folder opened is the very one: no name in it read again (%NAME% expanded).
+    {"/open after an emoji name, in a folder named %USERNAME%", {"w\\{U+1F600}\\in\\a=a",
+     "t\\%USERNAME%\\in\\b=b"}, L"/open \"@\\w\\\U0001F600\\in\\a\" \"@\\t\\%USERNAME%\\in\\b\"",
+     "t\\ t\\%USERNAME%\\ t\\%USERNAME%\\b=b t\\%USERNAME%\\in\\ t\\%USERNAME%\\opened= "
      "w\\ w\\{U+1F600}\\ w\\{U+1F600}\\a=a w\\{U+1F600}\\in\\ w\\{U+1F600}\\opened=", 0, {}},
     // A selection named in another letter case than the folders have.
     {"/open in any case", {"w\\in\\a=a", "w\\in\\c=c", "v\\in\\b=b"},
@@ -132,12 +144,14 @@ const MoveRow kMoves[] = {
 
 std::wstring Expand(const MoveRow& row, const std::string& root)
 {
-    char shortPath[MAX_PATH] = "";
-    if (row.shortName)
-        GetShortPathNameA((root + "\\" + row.shortName).c_str(), shortPath, MAX_PATH);
     std::wstring out;
-    for (wchar_t c : row.args)
+    size_t next = 0;
+    for (wchar_t c : row.args) {
+        char shortPath[MAX_PATH] = "";
+        if (c == L'#')
+            GetShortPathNameA((root + "\\" + row.shortNames[next++]).c_str(), shortPath, MAX_PATH);
         out += c == L'@' ? Widen(root) : c == L'#' ? Widen(shortPath) : std::wstring(1, c);
+    }
     return out;
 }
 
@@ -155,7 +169,7 @@ TEST(Move, Table)
         if (row.readOnly) SetFileAttributesA((s / row.readOnly).c_str(), FILE_ATTRIBUTE_READONLY);
         Program nobo(NoboLine("") + Expand(row, s.Path()), row.folder ? s / row.folder : "");
         size_t boxes = 0;
-        while (HWND box = nobo.Next("", 30000))
+        while (HWND box = nobo.Next())
             Press(box, ++boxes <= row.answers.size() ? row.answers[boxes - 1] : IDNO);
         EXPECT_EQ(0, nobo.Wait());
         EXPECT_EQ(row.answers.size(), boxes);
@@ -220,6 +234,24 @@ TEST(Move, PathLimits)
     EXPECT_TRUE(run.boxes.empty());
     EXPECT_EQ("at past n c", ReadBytes(s / at.substr(2)) + " " + ReadBytes(s / past) + " " +
                                  ReadBytes(s / in + name) + " " + ReadBytes(s / in + cut));
+}
+
+// 64-bit Windows shows a 32-bit program SysWOW64 where it names System32: the
+// x86 build must never move the twin there. This test program is built as
+// nobo.exe is and reaches the real System32 the same way, or as Sysnative.
+TEST(Move, RedirectedTwinStays)
+{
+    BOOL wow64 = FALSE;
+    IsWow64Process(GetCurrentProcess(), &wow64);
+    const std::string sys = wow64 ? "C:\\windows\\sysnative" : "C:\\windows\\system32",
+                      twin = "C:\\windows\\syswow64",
+                      tag = "\\nobo-" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(MakeTree(sys, {tag.substr(1) + "\\in\\a=named"}) &&
+                MakeTree(twin, {tag.substr(1) + "\\in\\a=twin"}));
+    RunNobo(Quoted("C:\\windows\\system32" + tag + "\\in\\a"));
+    EXPECT_EQ("twin", ReadBytes(twin + tag + "\\in\\a"));
+    EXPECT_EQ(wow64 ? "named" : "<missing>", ReadBytes(sys + tag + "\\in\\a"));
+    EXPECT_EQ(RemoveTree(sys + tag), RemoveTree(twin + tag));
 }
 
 }  // namespace

@@ -125,6 +125,42 @@ bool RemoveTree(const std::string& path)
     return RemoveDirectoryW(raw.c_str()) != 0;
 }
 
+// Wine's own export names a path's file on the Unix side.
+std::string UnixName(const std::string& path)
+{
+    typedef char*(CDECL * Fn)(const wchar_t*);
+    Fn name = reinterpret_cast<Fn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    char* unix = name ? name(Widen(path).c_str()) : nullptr;
+    const std::string out = unix ? unix : "";
+    HeapFree(GetProcessHeap(), 0, unix);
+    return out;
+}
+
+// A Unix program started from Wine gives no process handle to wait on: the
+// shell leaves its exit code in a file, which is waited for.
+bool RunUnix(std::string command)
+{
+    for (size_t at; (at = command.find('{')) != std::string::npos;) {
+        const size_t end = command.find('}', at);
+        command.replace(at, end - at + 1,
+                        "'" + UnixName(command.substr(at + 1, end - at - 1)) + "'");
+    }
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string rc = temp + std::string("nobo-unix-") + std::to_string(GetTickCount());
+    std::string line = "/bin/sh -c \"" + command + "; echo $? >'" + UnixName(rc) + "'\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;  // receives no handles: nothing to close
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    WaitFor([&] { return ReadBytes(rc).find('\n') != std::string::npos; }, 30000);
+    const bool ok = ReadBytes(rc) == "0\n";
+    DeleteFileA(rc.c_str());
+    return ok;
+}
+
 // Wine's Recycle Bin is the XDG trash of the Unix side; Z: is the Unix root.
 std::vector<std::string> BinContents()
 {

@@ -232,7 +232,7 @@ Outcome RunNobo(const std::string& arguments, const std::vector<int>& answers,
 {
     Outcome out = {-1, {}, {}};
     Program nobo(NoboLine(arguments));
-    while (HWND box = nobo.Next("", 30000)) {
+    while (HWND box = nobo.Next()) {
         // Its message may still be on its way: the box is read once it has one.
         WaitFor([&] { return !ItemText(box, 0xFFFF).empty() || !GetDlgItem(box, 0xFFFF); }, 2000);
         Box seen = {Text(box), ItemText(box, 0xFFFF), GetDlgItem(box, IDYES) != nullptr, 0};
