@@ -210,8 +210,9 @@ std::string Text(HWND window)
 {
     wchar_t text[4096] = L"";
     DWORD_PTR got = 0;
+    // Answered as soon as the program runs again: the time-out only stops a hang.
     SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, &got);
+                        30000, &got);
     return Narrow(text);
 }
 
@@ -234,7 +235,7 @@ Outcome RunNobo(const std::string& arguments, const std::vector<int>& answers,
     Program nobo(NoboLine(arguments));
     while (HWND box = nobo.Next()) {
         // Its message may still be on its way: the box is read once it has one.
-        WaitFor([&] { return !ItemText(box, 0xFFFF).empty() || !GetDlgItem(box, 0xFFFF); }, 2000);
+        WaitFor([&] { return !ItemText(box, 0xFFFF).empty() || !GetDlgItem(box, 0xFFFF); }, 30000);
         Box seen = {Text(box), ItemText(box, 0xFFFF), GetDlgItem(box, IDYES) != nullptr, 0};
         const size_t i = out.boxes.size();
         seen.answer = i < answers.size() ? answers[i] : seen.question ? IDNO : IDOK;
