@@ -32,8 +32,6 @@ struct Cell {
 const Cell kCells[] = {
     {"item opened elsewhere without sharing while its question waits, Yes",
      {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f", {IDYES}, {}, "Q:Yes | item:w\\in old:w", "same", true},
-    {"item gone while its question waits, Yes", {"w\\in\\f=item", "w\\f=old", "aside\\"}, "w\\in\\f",
-     {IDYES}, {{"w\\in\\f", "aside\\f"}}, "Q:Yes | item:aside old:w", "same"},
     // The answer applies to what the question named, nothing else.
     {"folder question, the folder replaced by a file before Yes",
      {"w\\in\\D\\a=item", "w\\D\\g=old", "aside\\D=precious"}, "w\\in\\D", {IDYES},
@@ -127,13 +125,13 @@ TEST(FaultMatrix, EveryOriginalIsFoundAgain)
             ASSERT_TRUE(WriteBytes(noBinFile, ""));
             SetEnvironmentVariableA("XDG_DATA_HOME", noBin.c_str());
         }
-        if (cell.immutable && !RunUnix("chattr +i {" + s / cell.immutable + "}")) {
+        if (cell.immutable && !RunUnix("chattr +i", s / cell.immutable)) {
             printf("[  SKIPPED ] %s: chattr +i is not possible here\n", cell.name);
             continue;
         }
         CellRun context = {&cell, root};
         const Outcome run = RunNobo(Quoted(s / cell.item), cell.answers, AtFirstBox, &context);
-        if (cell.immutable) RunUnix("chattr -i {" + s / cell.immutable + "}");
+        if (cell.immutable) RunUnix("chattr -i", s / cell.immutable);
         SetEnvironmentVariableA("XDG_DATA_HOME", bin);
         if (g_locked != INVALID_HANDLE_VALUE) CloseHandle(g_locked);
         g_locked = INVALID_HANDLE_VALUE;

@@ -139,17 +139,13 @@ std::string UnixName(const std::string& path)
 
 // A Unix program started from Wine gives no process handle to wait on: the
 // shell leaves its exit code in a file, which is waited for.
-bool RunUnix(std::string command)
+bool RunUnix(const std::string& command, const std::string& path)
 {
-    for (size_t at; (at = command.find('{')) != std::string::npos;) {
-        const size_t end = command.find('}', at);
-        command.replace(at, end - at + 1,
-                        "'" + UnixName(command.substr(at + 1, end - at - 1)) + "'");
-    }
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string rc = temp + std::string("nobo-unix-") + std::to_string(GetTickCount());
-    std::string line = "/bin/sh -c \"" + command + "; echo $? >'" + UnixName(rc) + "'\"";
+    std::string line =
+        "/bin/sh -c \"" + command + " '" + UnixName(path) + "'; echo $? >'" + UnixName(rc) + "'\"";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;  // receives no handles: nothing to close

@@ -38,7 +38,6 @@ bool Exists(const std::string& path);
 bool RemoveTree(const std::string& path);
 // The contents of each file in the Recycle Bin.
 std::vector<std::string> BinContents();
-// Runs a command of the test bed's own system, Unix, with /bin/sh; {path}
-// stands for the Unix name of Windows path ({C:\\w} for C:\w). True when it
-// ran and exited with 0.
-bool RunUnix(std::string command);
+// Runs a command of the test bed's own system, Unix, with /bin/sh, on the
+// Unix name of a Windows path. True when it ran and exited with 0.
+bool RunUnix(const std::string& command, const std::string& path);
