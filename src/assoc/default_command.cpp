@@ -42,3 +42,8 @@ size_t BuildIconLocation(wchar_t* buffer)
 {
     return BuildProgramLine(buffer, L",0");
 }
+
+size_t BuildServerLocation(wchar_t* buffer)
+{
+    return BuildProgramLine(buffer, L"");
+}

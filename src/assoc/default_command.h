@@ -12,3 +12,6 @@ size_t BuildDefaultCommandLine(wchar_t* buffer);
 // from a verb's Icon value; quoted, so a path with spaces or commas stays
 // whole. Same buffer, result and refusal as the command line.
 size_t BuildIconLocation(wchar_t* buffer);
+// "<program path>": what COM starts to serve this program's class. The same
+// again.
+size_t BuildServerLocation(wchar_t* buffer);

@@ -14,22 +14,23 @@ bool RegSetText(HKEY key, const wchar_t* name, DWORD type, const wchar_t* text)
 
 }  // namespace
 
-bool RegKeyOpen(HKEY parent, const wchar_t* name, HKEY* key)
+bool RegKeyOpen(HKEY parent, const wchar_t* name, HKEY* key, REGSAM view)
 {
-    return RegOpenKeyExW(parent, name, 0, KEY_READ, key) == ERROR_SUCCESS;
+    return RegOpenKeyExW(parent, name, 0, KEY_READ | view, key) == ERROR_SUCCESS;
 }
 
-bool RegKeyOpenToWrite(HKEY parent, const wchar_t* name, HKEY* key)
+bool RegKeyOpenToWrite(HKEY parent, const wchar_t* name, HKEY* key, REGSAM view)
 {
-    return RegOpenKeyExW(parent, name, 0, KEY_ALL_ACCESS, key) == ERROR_SUCCESS;
+    return RegOpenKeyExW(parent, name, 0, KEY_ALL_ACCESS | view, key) == ERROR_SUCCESS;
 }
 
-bool RegKeyCreate(HKEY parent, const wchar_t* name, HKEY* key, bool* created)
+bool RegKeyCreate(HKEY parent, const wchar_t* name, HKEY* key, bool* created, REGSAM view)
 {
     static wchar_t noClass[] = L"";
     DWORD disposition = 0;
-    const bool made = RegCreateKeyExW(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE,
-                                      KEY_ALL_ACCESS, NULL, key, &disposition) == ERROR_SUCCESS;
+    const bool made =
+        RegCreateKeyExW(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS | view,
+                        NULL, key, &disposition) == ERROR_SUCCESS;
     if (created) {
         *created = made && disposition == REG_CREATED_NEW_KEY;
     }
@@ -41,9 +42,9 @@ bool RegKeyClose(HKEY key)
     return RegCloseKey(key) == ERROR_SUCCESS;
 }
 
-bool RegKeyDelete(HKEY parent, const wchar_t* name)
+bool RegKeyDelete(HKEY parent, const wchar_t* name, REGSAM view)
 {
-    return RegDeleteKeyW(parent, name) == ERROR_SUCCESS;
+    return RegDeleteKeyExW(parent, name, view, 0) == ERROR_SUCCESS;
 }
 
 bool RegKeyDeleteTree(HKEY parent, const wchar_t* name)

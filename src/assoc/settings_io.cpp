@@ -1,6 +1,7 @@
 #include "assoc/settings_io.h"
 
 #include "assoc/default_command.h"
+#include "assoc/drop_target.h"
 #include "assoc/settings_diff.h"
 #include "assoc/verb.h"
 #include "text/str.h"
@@ -42,6 +43,14 @@ uint32_t ApplyAssociationSettings(const AssociationSettings* edited,
         if (!done) {
             failed |= kind.flag;
         }
+    }
+    // The class goes with the last entry that names it.
+    bool used = false;
+    for (const AssociationKind& kind : AssociationKindTable) {
+        used = used || VerbHasDropTarget(kind.className);
+    }
+    if (!used) {
+        RemoveDropTargetClass();
     }
     return failed;
 }

@@ -13,7 +13,8 @@ extern const wchar_t ASSOC_DEFAULT_MENU_TEXT[];
 void LoadAssociationSettings(AssociationSettings* settings);
 // Writes the entry of each kind in changed that edited has on (only the
 // values that differ from loaded, all of a kind switched on), removes the
-// others in changed; kinds outside changed are not touched. Returns the kinds
-// whose change failed (0: all made).
+// others in changed; kinds outside changed are not touched. nobo's class is
+// removed once no entry names it. Returns the kinds whose change failed (0:
+// all made).
 uint32_t ApplyAssociationSettings(const AssociationSettings* edited,
                                   const AssociationSettings* loaded, uint32_t changed);

@@ -1,6 +1,7 @@
 #include "assoc/verb.h"
 
 #include "assoc/default_command.h"
+#include "assoc/drop_target.h"
 #include "assoc/registry.h"
 #include "assoc/settings.h"
 #include "assoc/settings_diff.h"
@@ -9,13 +10,14 @@
 namespace {
 
 const wchar_t ASSOC_VERB_KEY[] = L"Vellanort.nobo";
+const wchar_t DROP_TARGET_KEY[] = L"DropTarget";
 
-typedef bool (*KeyOpener)(HKEY parent, const wchar_t* name, HKEY* key);
+typedef bool (*KeyOpener)(HKEY parent, const wchar_t* name, HKEY* key, REGSAM view);
 
 // Opens name below parent, then closes parent whatever the outcome.
 bool OpenChildAndClose(KeyOpener open, HKEY parent, const wchar_t* name, HKEY* key)
 {
-    const bool opened = open(parent, name, key);
+    const bool opened = open(parent, name, key, 0);
     RegKeyClose(parent);
     return opened;
 }
@@ -51,14 +53,32 @@ bool OpenClassKeyWith(KeyOpener open, const wchar_t* className, HKEY* key)
     if (resolved[0] == L'\0') {
         return false;  // HKEY_CLASSES_ROOT is no class
     }
-    return open(HKEY_CLASSES_ROOT, resolved, key);
+    return open(HKEY_CLASSES_ROOT, resolved, key, 0);
+}
+
+bool WriteDropTarget(HKEY verbKey)
+{
+    HKEY key;
+    if (!RegKeyCreate(verbKey, DROP_TARGET_KEY, &key)) {
+        return false;
+    }
+    const bool written = RegSetString(key, L"Clsid", NOBO_CLASS_ID);
+    RegKeyClose(key);
+    return written;
+}
+
+bool RemoveDropTarget(HKEY verbKey)
+{
+    return !RegKeyExists(verbKey, DROP_TARGET_KEY) || RegKeyDeleteTree(verbKey, DROP_TARGET_KEY);
 }
 
 // The values asked for, with both keys open for writing before any is set.
 // A new entry also gets what Explorer needs to show it for up to 100 selected
 // items (its classic limit is 15) with this program's icon; the icon follows
 // a command changed to this program's, while an icon naming something else
-// stays with a command the user chose.
+// stays with a command the user chose. Explorer hands a whole selection to
+// one nobo through the drop target, for this program's own command only: a
+// command the user chose stays in charge of each item.
 bool WriteVerbValues(HKEY verbKey, const wchar_t* menuText, const wchar_t* commandLine,
                      unsigned values)
 {
@@ -76,7 +96,9 @@ bool WriteVerbValues(HKEY verbKey, const wchar_t* menuText, const wchar_t* comma
         (!(values & ASSOC_VALUE_MENU) || RegSetDefaultString(verbKey, menuText)) &&
         (!(values & ASSOC_VALUE_COMMAND) || RegSetDefaultString(commandKey, commandLine)) &&
         (!(values & ASSOC_VALUE_NEW) || RegSetString(verbKey, L"MultiSelectModel", L"Player")) &&
-        (!setIcon || RegSetString(verbKey, L"Icon", icon));
+        (!setIcon || RegSetString(verbKey, L"Icon", icon)) &&
+        (ours ? WriteDropTargetClass() && WriteDropTarget(verbKey)
+              : !(values & ASSOC_VALUE_COMMAND) || RemoveDropTarget(verbKey));
     RegKeyClose(commandKey);
     if (!written && newCommand) {
         RegKeyDelete(verbKey, L"command");
@@ -170,4 +192,15 @@ bool RemoveVerb(const wchar_t* className)
     const bool removed = RegKeyDeleteTree(shellKey, ASSOC_VERB_KEY);
     RegKeyClose(shellKey);
     return removed;
+}
+
+bool VerbHasDropTarget(const wchar_t* className)
+{
+    HKEY verbKey;
+    if (!OpenVerbKey(className, &verbKey)) {
+        return false;
+    }
+    const bool has = RegKeyExists(verbKey, DROP_TARGET_KEY);
+    RegKeyClose(verbKey);
+    return has;
 }

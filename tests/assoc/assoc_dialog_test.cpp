@@ -21,7 +21,9 @@ namespace {
 
 // A class "*" may name instead of holding the entry itself.
 #define CLASS "nobo.test.class"
-const char* const kClasses[] = {"*", "Directory", CLASS};
+#define CLASS_ID "{7E835470-E5B4-46C6-B201-3A20C0BF8FEE}"
+// The three classes, and nobo's COM class.
+const char* const kClasses[] = {"*", "Directory", CLASS, "CLSID\\" CLASS_ID};
 const char kVerb[] = "shell\\Vellanort.nobo";
 
 struct Row {
@@ -34,7 +36,8 @@ struct Row {
                            // LONG 16,382 あ); R: reset; ?: show; then OK, Cancel, Esc or
                            // Close; Open: start it again; Yes: answer the box so
     const char* boxes;     // each box's caption and text (answered No, or OK)
-    const char* after[3];  // what each class's verb key holds afterwards; null: unchanged
+    const char* after[4];  // what each class's verb key holds afterwards, and nobo's COM
+                           // class; null: unchanged
     const wchar_t* folder = nullptr;  // run as a copy in a folder of this name
 };
 
@@ -54,23 +57,30 @@ struct Row {
     VERB "]MultiSelectModel=1:Player\\0")
 const char kNone[] = "00 ↑へ移動";
 const char kOurs[] = "10 上へ(&U)";
+// The drop target of an entry, nobo's class as registered by an older copy and now.
+#define DROP_TARGET(cls) {cls "\\shell\\Vellanort.nobo\\DropTarget>Clsid", REG_SZ, CLASS_ID}
+#define OLD_SERVER {"CLSID\\" CLASS_ID "\\LocalServer32", REG_SZ, "\"C:\\old\\nobo.exe\""}
+#define SERVER "[\\LocalServer32]; [\\LocalServer32]=1:%P\\0; []"
+#define DROP VERB "\\DropTarget]; " VERB "\\DropTarget]Clsid=1:" CLASS_ID "\\0; "
+#define OUR_ENTRY(menu) DROP ENTRY(menu, "%P \"%1\"")
 #define REFUSED "関連づけエラー - [nobo]: 以下の関連づけを変更できませんでした。\n\n" \
     "ディレクトリ\n\n管理者として nobo を起動し直しますか？"
 #define TYPED "移動{U+1F600}{U+00E9}"
 
 const Row kRows[] = {
-    {"files ticked", {}, kNone, "F OK", "", {ENTRY("↑へ移動", "%P \"%1\"")}},
-    {"folders ticked, text typed", {}, kNone, "D d=下へ OK", "", {0, ENTRY("下へ", "%P \"%1\"")}},
+    {"files ticked", {}, kNone, "F OK", "", {OUR_ENTRY("↑へ移動"), 0, 0, SERVER}},
+    {"folders ticked, text typed", {}, kNone, "D d=下へ OK", "", {0, OUR_ENTRY("下へ"), 0, SERVER}},
     {"the menu text changed alone: the rest stays", {SCRIPTED("*")}, kOurs, "f=下へ OK", "",
      {VALUES("下へ", "2", SYSROOT, "; " VERB "]Icon=1:C:\\custom.ico,3\\0")}},
     {"the command changed to this program's: still expandable, our icon", {SCRIPTED("*")}, kOurs,
-     "c=%P~\"%1\" OK", "", {VALUES("上へ(&U)", "2", "%P \"%1\"", "; " VERB "]Icon=1:%P,0\\0")}},
-    {"ours unticked, with a foreign subkey", {OURS("*"),
-     {"*\\shell\\Vellanort.nobo\\DropTarget", REG_NONE, ""}}, kOurs, "F OK", "", {""}},
+     "c=%P~\"%1\" OK", "",
+     {DROP VALUES("上へ(&U)", "2", "%P \"%1\"", "; " VERB "]Icon=1:%P,0\\0"), 0, 0, SERVER}},
+    {"ours unticked: its drop target and the class go", {OURS("*"), DROP_TARGET("*"), OLD_SERVER},
+     kOurs, "F OK", "", {"", 0, 0, ""}},
     {"ours unticked in the class * names", {{"*", REG_SZ, CLASS}, OURS(CLASS)}, kOurs, "F OK", "",
      {0, 0, ""}},
     {"* names a class in binary, unterminated", {{"*", REG_BINARY, CLASS},
-     {CLASS "\\shell", REG_NONE, ""}}, kNone, "F OK", "", {0, 0, ENTRY("↑へ移動", "%P \"%1\"")}},
+     {CLASS "\\shell", REG_NONE, ""}}, kNone, "F OK", "", {0, 0, OUR_ENTRY("↑へ移動"), SERVER}},
     {"edits cancelled", {}, kNone, "F D f=a d=b Cancel", "", {}},
     {"edits left with Esc", {}, kNone, "F D f=a Esc", "", {}},
     {"edits left by the close box", {}, kNone, "F D Close", "", {}},
@@ -79,12 +89,14 @@ const Row kRows[] = {
     // Code page 932 writes these only as look-alikes (Zoe, ??e).
     {"standard user, Yes: this very program again", {}, kNone, "RO D OK Yes",
      REFUSED "; started %P \"%1\"", {}, L"Zo\u00eb"},
-    {"typed beyond code page 932, run from Zoe with a diaeresis", {}, kNone,
-     "F f=" TYPED " c=\"C:\\Zo{U+00EB}\\nobo.exe\"~\"%1\" OK", "",
-     {ENTRY(TYPED, "\"C:\\Zo{U+00EB}\\nobo.exe\" \"%1\"")}, L"Zo\u00eb"},
+    // Our command changed: the drop target goes, the class stays for the folders.
+    {"typed beyond code page 932", {OURS("*"), DROP_TARGET("*"), OURS("Directory"),
+     DROP_TARGET("Directory"), OLD_SERVER}, "11 上へ(&U)",
+     "f=" TYPED " c=\"C:\\Zo{U+00EB}\\nobo.exe\"~\"%1\" OK", "",
+     {VALUES(TYPED, "1", "\"C:\\Zo{U+00EB}\\nobo.exe\" \"%1\"", "")}},
     // 16,384 units: the store holds 16,383, the last of them half an emoji.
     {"a menu text longer than the store holds", {}, "00 ↑へ移動 / 10 LONG{U+D83D} / 10 LONG",
-     "F f=LONG{U+1F600} ? OK Open", "", {ENTRY("LONG", "%P \"%1\"")}},
+     "F f=LONG{U+1F600} ? OK Open", "", {OUR_ENTRY("LONG"), 0, 0, SERVER}},
 };
 // clang-format on
 
@@ -113,16 +125,17 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
     // Each class's tree but our verb | what its verb holds, or what a row expects there.
     auto trees = [&](const Row* row) {
         std::string all;
-        for (int c = 0; c < 3; ++c)
-            all += RegDump(kClasses[c], kVerb) + " | " +
-                   (row && row->after[c] ? row->after[c]
-                                         : squeeze(RegDump(kClasses[c], kVerb, true))) +
-                   "\n";
+        for (int c = 0; c < 4; ++c)
+            all +=
+                (c < 3 ? RegDump(kClasses[c], kVerb) : "") + " | " +
+                (row && row->after[c] ? row->after[c]
+                                      : squeeze(RegDump(kClasses[c], c < 3 ? kVerb : "", true))) +
+                "\n";
         return all;
     };
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
-        RegSaved saved({kClasses, kClasses + 3});
+        RegSaved saved({kClasses, kClasses + 4});
         // Another program's verb beside ours must survive every change.
         for (const char* other : {"*\\shell\\edit", "Directory\\shell\\edit"})
             ASSERT_TRUE(RegPut(other, REG_SZ, std::string("編集", sizeof "編集")));

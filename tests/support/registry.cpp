@@ -29,6 +29,15 @@ void Collect(HKEY parent, const std::string& name, const std::string& rel,
     keep ? keep->push_back(key) : void(RegCloseKey(key));
 }
 
+// Created, or opened, in the 64-bit view where there is one.
+HKEY Create64(const std::string& path)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, Widen(path).c_str(), 0, nullptr, 0,
+                    KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key, nullptr);
+    return key;
+}
+
 }  // namespace
 
 std::string RegDump(const std::string& path, const std::string& sub, bool in)
@@ -55,13 +64,13 @@ std::string RegDump(const std::string& path, const std::string& sub, bool in)
 
 bool RegPut(const std::string& path, DWORD type, const std::string& data)
 {
-    HKEY key;
     const size_t name = path.find('>');
-    return type != REG_NONE
-               ? !RegSetKeyValueA(HKEY_CLASSES_ROOT, path.substr(0, name).c_str(),
-                                  name != path.npos ? &path[name + 1] : nullptr, type, data.data(),
-                                  static_cast<DWORD>(data.size()))
-               : !RegCreateKeyA(HKEY_CLASSES_ROOT, path.c_str(), &key) && !RegCloseKey(key);
+    HKEY key = Create64(path.substr(0, name));
+    const bool put = key && (type == REG_NONE ||
+                             !RegSetValueExA(key, name != path.npos ? &path[name + 1] : nullptr, 0,
+                                             type, reinterpret_cast<const BYTE*>(data.data()),
+                                             static_cast<DWORD>(data.size())));
+    return key && !RegCloseKey(key) && put;
 }
 
 RegSaved::RegSaved(const std::vector<std::string>& paths)
@@ -73,13 +82,17 @@ RegSaved::RegSaved(const std::vector<std::string>& paths)
 RegSaved::~RegSaved()
 {
     for (const auto& [path, items] : saved) {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str());
-        for (const RegItem& item : items)
-            item.type != ~0u
-                ? RegSetKeyValueW(HKEY_CLASSES_ROOT, Widen(path + item.key).c_str(),
-                                  Widen(item.name).c_str(), item.type, item.data.data(),
-                                  static_cast<DWORD>(item.data.size()))
-                : RegPut(path + item.key);
+        // Emptied through its own handle, then deleted, in the 64-bit view.
+        if (HKEY key = Create64(path)) RegDeleteTreeW(key, nullptr), RegCloseKey(key);
+        RegDeleteKeyExW(HKEY_CLASSES_ROOT, Widen(path).c_str(), KEY_WOW64_64KEY, 0);
+        for (const RegItem& item : items) {
+            HKEY key = Create64(path + item.key);
+            if (item.type != ~0u)
+                RegSetValueExW(key, Widen(item.name).c_str(), 0, item.type,
+                               reinterpret_cast<const BYTE*>(item.data.data()),
+                               static_cast<DWORD>(item.data.size()));
+            RegCloseKey(key);
+        }
     }
 }
 

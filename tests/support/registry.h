@@ -1,6 +1,7 @@
 #pragma once
 // Keys under HKEY_CLASSES_ROOT for tests, through the plain registry API
-// (read in UTF-16), never the program's own wrappers.
+// (read in UTF-16), never the program's own wrappers; in the 64-bit view
+// where there is one (HKEY_CLASSES_ROOT\CLSID from a 32-bit test).
 #include <windows.h>
 
 #include <string>
