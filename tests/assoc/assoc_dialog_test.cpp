@@ -86,7 +86,9 @@ const Row kRows[] = {
     {"edits left by the close box", {}, kNone, "F D Close", "", {}},
     {"edits reset", {OURS("*")}, kOurs, "F D f=a d=b R OK", "", {}},
     {"standard user", {OURS("*")}, kOurs, "RO D OK", REFUSED, {}},
-    // Code page 932 writes these only as look-alikes (Zoe, ??e).
+    // Code page 932 writes these only as look-alikes (Zoe, ??, ??e).
+    {"ticked, run from an emoji", {}, kNone, "F OK", "", {OUR_ENTRY("↑へ移動"), 0, 0, SERVER},
+     L"\U0001F600"},
     {"standard user, Yes: this very program again", {}, kNone, "RO D OK Yes",
      REFUSED "; started %P \"%1\"", {}, L"Zo\u00eb"},
     // Our command changed: the drop target goes, the class stays for the folders.
