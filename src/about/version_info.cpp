@@ -13,8 +13,9 @@ namespace {
 
 // version.dll is no KnownDLL: imported, it would be looked for beside the
 // program first. Its three calls are taken from the system folder's copy.
-typedef DWORD(WINAPI* VersionSizeProc)(LPCSTR, LPDWORD);
-typedef BOOL(WINAPI* VersionInfoProc)(LPCSTR, DWORD, DWORD, LPVOID);
+// The file by its exact UTF-16 path; its strings are read in the ANSI code page.
+typedef DWORD(WINAPI* VersionSizeProc)(LPCWSTR, LPDWORD);
+typedef BOOL(WINAPI* VersionInfoProc)(LPCWSTR, DWORD, DWORD, LPVOID);
 typedef BOOL(WINAPI* VersionQueryProc)(LPCVOID, LPCSTR, LPVOID*, PUINT);
 
 // "\StringFileInfo\<language><code page>\<name>".
@@ -33,8 +34,8 @@ const VersionApi* GetVersionApi()
     if (!loaded) {
         loaded = true;
         if (HMODULE dll = LoadSystemLibrary("version.dll")) {
-            api.size = GetSystemProc<VersionSizeProc>(dll, "GetFileVersionInfoSizeA");
-            api.info = GetSystemProc<VersionInfoProc>(dll, "GetFileVersionInfoA");
+            api.size = GetSystemProc<VersionSizeProc>(dll, "GetFileVersionInfoSizeW");
+            api.info = GetSystemProc<VersionInfoProc>(dll, "GetFileVersionInfoW");
             api.query = GetSystemProc<VersionQueryProc>(dll, "VerQueryValueA");
         }
     }
@@ -45,8 +46,8 @@ const VersionApi* GetVersionApi()
 
 void* LoadVersionBlock(HMODULE module, DWORD** translation)
 {
-    char path[PATH_BUFFER_SIZE];
-    if (!GetModulePath(module, path)) {
+    wchar_t path[PATH_BUFFER_SIZE];
+    if (!GetModulePath(module, path, PATH_BUFFER_SIZE)) {
         return nullptr;
     }
     const VersionApi* api = GetVersionApi();

@@ -40,10 +40,8 @@ const char kAssocNotChanged[] =
     "以下の関連づけを変更できませんでした。\n\n%s%s\n"
     "管理者として nobo を起動し直しますか？";
 const char kAssocNoProgramPath[] =
-    "nobo.exe のあるフォルダのパスに、コードページ 932 (Shift-JIS) で表せない文字が"
-    "含まれているため、関連づけを登録できません。\n\n"
-    "nobo.exe を C:\\Tools など、パスを Shift-JIS で表せるフォルダに移してから"
-    "起動し直してください。";
+    "nobo.exe のパスが長すぎてコマンドラインに収まらないため、関連づけを登録できません。\n\n"
+    "nobo.exe を C:\\Tools など、パスの短いフォルダに移してから起動し直してください。";
 // Each kind as the message names it, at its index.
 const char* const kKindNames[] = {"* ファイル\n", "ディレクトリ\n"};
 static_assert(sizeof kKindNames / sizeof kKindNames[0] == ASSOC_KIND_COUNT, "one name per kind");
@@ -61,9 +59,14 @@ const KindTextField kTextFields[] = {
     {ASSOC_SLOT_COMMAND, offsetof(AssociationKindBlock, commandLine), ASSOC_COMMAND_LINE_SIZE},
 };
 
-const char* FieldText(const AssociationKindBlock* block, const KindTextField& field)
+const wchar_t* FieldText(const AssociationKindBlock* block, const KindTextField& field)
 {
-    return reinterpret_cast<const char*>(block) + field.offset;
+    return reinterpret_cast<const wchar_t*>(reinterpret_cast<const char*>(block) + field.offset);
+}
+
+wchar_t* FieldText(AssociationKindBlock* block, const KindTextField& field)
+{
+    return reinterpret_cast<wchar_t*>(reinterpret_cast<char*>(block) + field.offset);
 }
 
 int FindMenuItemPos(HMENU menu, UINT id)
@@ -117,14 +120,29 @@ void AssocFillControls(HWND hDlg, const AssociationSettings* settings)
         const AssociationKindBlock* block = &settings->kinds[row.kind];
         for (const KindTextField& field : kTextFields) {
             if (IsLiveDlgItem(hDlg, row.ids[field.slot])) {
-                SetDlgItemTextA(hDlg, row.ids[field.slot], FieldText(block, field));
+                SetDlgItemTextW(hDlg, row.ids[field.slot], FieldText(block, field));
+            }
+        }
+    }
+}
+
+// Each edit takes no more than its text's buffer holds, so that what is
+// stored can be shown again whole.
+void AssocLimitEdits(HWND hDlg)
+{
+    for (const AssocControlRow& row : AssocControlTable) {
+        for (const KindTextField& field : kTextFields) {
+            if (IsLiveDlgItem(hDlg, row.ids[field.slot])) {
+                SendDlgItemMessageW(hDlg, row.ids[field.slot], EM_LIMITTEXT,
+                                    static_cast<WPARAM>(field.size - 1), 0);
             }
         }
     }
 }
 
 // A control missing from the dialog keeps the loaded value. Texts are taken
-// as they are, cut at the buffer size.
+// as they are, cut at the buffer size on a whole character (a text set from
+// outside may be longer than the edit's limit).
 void AssocReadControls(HWND hDlg, const AssociationSettings* loaded, AssociationSettings* out)
 {
     out->enabledMask = 0;
@@ -137,8 +155,9 @@ void AssocReadControls(HWND hDlg, const AssociationSettings* loaded, Association
         *block = loaded->kinds[row.kind];
         for (const KindTextField& field : kTextFields) {
             if (IsLiveDlgItem(hDlg, row.ids[field.slot])) {
-                char* text = reinterpret_cast<char*>(block) + field.offset;
-                GetDlgItemTextA(hDlg, row.ids[field.slot], text, field.size);
+                wchar_t* text = FieldText(block, field);
+                GetDlgItemTextW(hDlg, row.ids[field.slot], text, field.size);
+                StrDropCutPair(text);
             }
         }
     }
@@ -148,18 +167,18 @@ void AssocReadControls(HWND hDlg, const AssociationSettings* loaded, Association
 // Windows asks for an administrator, who can then write the entries.
 bool RestartAsAdministrator(HWND hDlg)
 {
-    char path[PATH_BUFFER_SIZE];
-    if (!GetModulePath(nullptr, path)) {
+    wchar_t path[CMDLINE_BUFFER_SIZE];
+    if (!GetModulePath(nullptr, path, CMDLINE_BUFFER_SIZE)) {
         return false;
     }
-    SHELLEXECUTEINFOA info;
+    SHELLEXECUTEINFOW info;
     MemZero(&info, sizeof info);
     info.cbSize = sizeof info;
     info.hwnd = hDlg;
-    info.lpVerb = "runas";
+    info.lpVerb = L"runas";
     info.lpFile = path;
     info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&info) != FALSE;
+    return ShellExecuteExW(&info) != FALSE;
 }
 
 // Names the kinds whose change failed and offers to start again as an
@@ -178,8 +197,8 @@ bool AssocOfferAdministrator(HWND hDlg, uint32_t failed)
 }
 
 // A kind to be written with no command line while none can name this program
-// (its folder's path has no exact ANSI form): there is nothing to register.
-// One switched off is only removed and needs none.
+// (its path does not fit in one): there is nothing to register. One switched
+// off is only removed and needs none.
 bool AssocLacksProgramCommand(const AssociationSettings* edited, uint32_t changed)
 {
     if (BuildDefaultCommandLine(nullptr) != 0) {
@@ -187,7 +206,7 @@ bool AssocLacksProgramCommand(const AssociationSettings* edited, uint32_t change
     }
     for (const AssociationKind& kind : AssociationKindTable) {
         const bool written = (changed & edited->enabledMask & kind.flag) != 0;
-        if (written && edited->kinds[kind.index].commandLine[0] == '\0') {
+        if (written && edited->kinds[kind.index].commandLine[0] == L'\0') {
             return true;
         }
     }
@@ -213,6 +232,7 @@ INT_PTR AssocOnInitDialog(HWND hDlg, AssocDialogData* data)
     LoadAssociationSettings(&state->loaded);
     state->expandedMask = 0;
     AssocAddSystemMenuItems(hDlg);
+    AssocLimitEdits(hDlg);
     for (const AssocControlRow& row : AssocControlTable) {
         AssocSetKindExpanded(hDlg, state, row.kind, false);
     }
@@ -234,7 +254,7 @@ INT_PTR AssocOnCommand(HWND hDlg, AssocDialogState* state, WPARAM wParam)
             ShowMessageF(hDlg, MB_ICONERROR | MB_OK, kAssocError, "%s", kAssocNoProgramPath);
             return TRUE;
         }
-        const uint32_t failed = ApplyAssociationSettings(&edited, changed);
+        const uint32_t failed = ApplyAssociationSettings(&edited, &state->loaded, changed);
         // What was made stays; after a refusal the dialog stays as it was,
         // unless an administrator's instance takes over.
         if (failed == 0) {
@@ -315,7 +335,7 @@ bool ShowAssociationDialog()
 {
     AssocDialogData data = {};
     const INT_PTR result =
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ASSOCIATION), nullptr,
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ASSOCIATION), nullptr,
                         AssocDialogProc, reinterpret_cast<LPARAM>(&data));
     DestroyWindowIcons(&data.icons);
     return result == 1;

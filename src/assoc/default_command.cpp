@@ -1,41 +1,49 @@
 #include "assoc/default_command.h"
 
 #include "base/module_path.h"
-#include "text/path.h"
 #include "text/str.h"
 
 namespace {
 
 // "<program path>" followed by tail.
-size_t BuildProgramLine(char* buffer, const char* tail)
+size_t BuildProgramLine(wchar_t* buffer, const wchar_t* tail)
 {
-    char path[PATH_BUFFER_SIZE];
-    // Only a line that names this very program may be written.
-    if (!GetModulePath(GetModuleHandleA(nullptr), path)) {
+    wchar_t path[CMDLINE_BUFFER_SIZE];
+    const bool named = GetModulePath(GetModuleHandleW(nullptr), path, CMDLINE_BUFFER_SIZE);
+    const wchar_t* const pieces[] = {L"\"", path, L"\"", tail};
+    size_t length = 0;
+    for (const wchar_t* piece : pieces) {
+        length += CmdLineAppend<wchar_t>(nullptr, 0, piece);
+    }
+    // Only a whole line that names this very program may be written.
+    if (!named || length >= CMDLINE_BUFFER_SIZE) {
         if (buffer) {
-            buffer[0] = '\0';
+            buffer[0] = L'\0';
         }
         return 0;
     }
-    const char* const pieces[] = {"\"", path, "\"", tail};
-    size_t length = 0;
-    for (const char* piece : pieces) {
-        length += CmdLineAppend(buffer, length, piece);
-    }
     if (buffer) {
-        buffer[length] = '\0';
+        size_t at = 0;
+        for (const wchar_t* piece : pieces) {
+            at += CmdLineAppend(buffer, at, piece);
+        }
     }
     return length + 1;
 }
 
 }  // namespace
 
-size_t BuildDefaultCommandLine(char* buffer)
+size_t BuildDefaultCommandLine(wchar_t* buffer)
 {
-    return BuildProgramLine(buffer, " \"%1\"");
+    return BuildProgramLine(buffer, L" \"%1\"");
 }
 
-size_t BuildIconLocation(char* buffer)
+size_t BuildIconLocation(wchar_t* buffer)
 {
-    return BuildProgramLine(buffer, ",0");
+    return BuildProgramLine(buffer, L",0");
+}
+
+size_t BuildServerLocation(wchar_t* buffer)
+{
+    return BuildProgramLine(buffer, L"");
 }

@@ -1,25 +1,36 @@
 #include "assoc/registry.h"
 
-#include <string.h>
-
+#include "text/chars.h"
 #include "text/str.h"
 
-bool RegKeyOpen(HKEY parent, const char* name, HKEY* key)
+namespace {
+
+bool RegSetText(HKEY key, const wchar_t* name, DWORD type, const wchar_t* text)
 {
-    return RegOpenKeyExA(parent, name, 0, KEY_READ, key) == ERROR_SUCCESS;
+    const DWORD bytes = static_cast<DWORD>((StrLen(text) + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key, name, 0, type, reinterpret_cast<const BYTE*>(text), bytes) ==
+           ERROR_SUCCESS;
 }
 
-bool RegKeyOpenToWrite(HKEY parent, const char* name, HKEY* key)
+}  // namespace
+
+bool RegKeyOpen(HKEY parent, const wchar_t* name, HKEY* key, REGSAM view)
 {
-    return RegOpenKeyExA(parent, name, 0, KEY_ALL_ACCESS, key) == ERROR_SUCCESS;
+    return RegOpenKeyExW(parent, name, 0, KEY_READ | view, key) == ERROR_SUCCESS;
 }
 
-bool RegKeyCreate(HKEY parent, const char* name, HKEY* key, bool* created)
+bool RegKeyOpenToWrite(HKEY parent, const wchar_t* name, HKEY* key, REGSAM view)
 {
-    static char noClass[] = "";
+    return RegOpenKeyExW(parent, name, 0, KEY_ALL_ACCESS | view, key) == ERROR_SUCCESS;
+}
+
+bool RegKeyCreate(HKEY parent, const wchar_t* name, HKEY* key, bool* created, REGSAM view)
+{
+    static wchar_t noClass[] = L"";
     DWORD disposition = 0;
-    const bool made = RegCreateKeyExA(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE,
-                                      KEY_ALL_ACCESS, NULL, key, &disposition) == ERROR_SUCCESS;
+    const bool made =
+        RegCreateKeyExW(parent, name, 0, noClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS | view,
+                        NULL, key, &disposition) == ERROR_SUCCESS;
     if (created) {
         *created = made && disposition == REG_CREATED_NEW_KEY;
     }
@@ -31,17 +42,17 @@ bool RegKeyClose(HKEY key)
     return RegCloseKey(key) == ERROR_SUCCESS;
 }
 
-bool RegKeyDelete(HKEY parent, const char* name)
+bool RegKeyDelete(HKEY parent, const wchar_t* name, REGSAM view)
 {
-    return RegDeleteKeyA(parent, name) == ERROR_SUCCESS;
+    return RegDeleteKeyExW(parent, name, view, 0) == ERROR_SUCCESS;
 }
 
-bool RegKeyDeleteTree(HKEY parent, const char* name)
+bool RegKeyDeleteTree(HKEY parent, const wchar_t* name)
 {
-    return RegDeleteTreeA(parent, name) == ERROR_SUCCESS;
+    return RegDeleteTreeW(parent, name) == ERROR_SUCCESS;
 }
 
-bool RegKeyExists(HKEY parent, const char* name)
+bool RegKeyExists(HKEY parent, const wchar_t* name)
 {
     HKEY key;
     if (!RegKeyOpen(parent, name, &key)) {
@@ -51,31 +62,34 @@ bool RegKeyExists(HKEY parent, const char* name)
     return true;
 }
 
-bool RegGetDefaultValue(HKEY key, char* buffer, DWORD size)
+bool RegGetDefaultValue(HKEY key, wchar_t* buffer, DWORD size)
 {
     if (size == 0) {
         return false;
     }
-    DWORD count = size;
+    DWORD bytes = size * sizeof(wchar_t);
     const LONG status =
-        RegQueryValueExA(key, NULL, NULL, NULL, reinterpret_cast<BYTE*>(buffer), &count);
+        RegQueryValueExW(key, NULL, NULL, NULL, reinterpret_cast<BYTE*>(buffer), &bytes);
     if (status == ERROR_SUCCESS) {
-        return StrEndData(buffer, size, count);
+        // An odd last byte is no unit of the text.
+        return StrEndData(buffer, size, bytes / sizeof(wchar_t));
     }
     if (status == ERROR_MORE_DATA) {
         // Too long: what the call left in the buffer is undefined.
-        buffer[0] = '\0';
+        buffer[0] = L'\0';
     }
     return false;
 }
 
-bool RegSetString(HKEY key, const char* name, const char* text)
+bool RegSetString(HKEY key, const wchar_t* name, const wchar_t* text)
 {
-    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                          static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
+    return RegSetText(key, name, REG_SZ, text);
 }
 
-bool RegSetDefaultString(HKEY key, const char* text)
+bool RegSetDefaultString(HKEY key, const wchar_t* text)
 {
-    return RegSetString(key, nullptr, text);
+    DWORD type = REG_NONE;
+    const bool expandable = RegQueryValueExW(key, NULL, NULL, &type, NULL, NULL) == ERROR_SUCCESS &&
+                            type == REG_EXPAND_SZ;
+    return RegSetText(key, nullptr, expandable ? REG_EXPAND_SZ : REG_SZ, text);
 }

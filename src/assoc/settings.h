@@ -18,22 +18,24 @@ enum {
     ASSOC_FLAG_DIRECTORY = 2,
 };
 
+// Texts are UTF-16, sizes in units with the terminator: the menu text's
+// 32 KB buffer holds 16,383 units.
 enum {
     ASSOC_TARGET_TEXT_SIZE = 523,
-    ASSOC_MENU_TEXT_SIZE = 0x8000,
+    ASSOC_MENU_TEXT_SIZE = 0x4000,
     ASSOC_COMMAND_LINE_SIZE = CMDLINE_BUFFER_SIZE,
 };
 
 struct AssociationKind {
-    int index;              // ASSOC_KIND_...
-    uint32_t flag;          // its bit in the enabled and changed masks
-    const char* className;  // under HKEY_CLASSES_ROOT
+    int index;                 // ASSOC_KIND_...
+    uint32_t flag;             // its bit in the enabled and changed masks
+    const wchar_t* className;  // under HKEY_CLASSES_ROOT
 };
 
 // Both kinds, in the order every loop visits them.
 inline constexpr AssociationKind AssociationKindTable[] = {
-    {ASSOC_KIND_FILE, ASSOC_FLAG_FILE, "*"},
-    {ASSOC_KIND_DIRECTORY, ASSOC_FLAG_DIRECTORY, "directory"},
+    {ASSOC_KIND_FILE, ASSOC_FLAG_FILE, L"*"},
+    {ASSOC_KIND_DIRECTORY, ASSOC_FLAG_DIRECTORY, L"directory"},
 };
 static_assert(sizeof AssociationKindTable / sizeof AssociationKindTable[0] == ASSOC_KIND_COUNT &&
                   AssociationKindTable[ASSOC_KIND_FILE].index == ASSOC_KIND_FILE &&
@@ -41,9 +43,9 @@ static_assert(sizeof AssociationKindTable / sizeof AssociationKindTable[0] == AS
               "one row per kind, at its index");
 
 struct AssociationKindBlock {
-    char targetText[ASSOC_TARGET_TEXT_SIZE];  // shown only; never stored nor compared
-    char menuText[ASSOC_MENU_TEXT_SIZE];
-    char commandLine[ASSOC_COMMAND_LINE_SIZE];
+    wchar_t targetText[ASSOC_TARGET_TEXT_SIZE];  // shown only; never stored nor compared
+    wchar_t menuText[ASSOC_MENU_TEXT_SIZE];
+    wchar_t commandLine[ASSOC_COMMAND_LINE_SIZE];
 };
 
 struct AssociationSettings {

@@ -1,27 +1,30 @@
 #include "assoc/verb.h"
 
 #include "assoc/default_command.h"
+#include "assoc/drop_target.h"
 #include "assoc/registry.h"
 #include "assoc/settings.h"
+#include "assoc/settings_diff.h"
 #include "text/str.h"
 
 namespace {
 
-const char ASSOC_VERB_KEY[] = "Vellanort.nobo";
+const wchar_t ASSOC_VERB_KEY[] = L"Vellanort.nobo";
+const wchar_t DROP_TARGET_KEY[] = L"DropTarget";
 
-typedef bool (*KeyOpener)(HKEY parent, const char* name, HKEY* key);
+typedef bool (*KeyOpener)(HKEY parent, const wchar_t* name, HKEY* key, REGSAM view);
 
 // Opens name below parent, then closes parent whatever the outcome.
-bool OpenChildAndClose(KeyOpener open, HKEY parent, const char* name, HKEY* key)
+bool OpenChildAndClose(KeyOpener open, HKEY parent, const wchar_t* name, HKEY* key)
 {
-    const bool opened = open(parent, name, key);
+    const bool opened = open(parent, name, key, 0);
     RegKeyClose(parent);
     return opened;
 }
 
 }  // namespace
 
-void ResolveClassName(char* out, const char* className)
+void ResolveClassName(wchar_t* out, const wchar_t* className)
 {
     StrCopyBounded(CLASS_NAME_SIZE, out, className);
     // The cut name from here on, so that the class looked at is the one opened.
@@ -29,76 +32,102 @@ void ResolveClassName(char* out, const char* className)
     if (!RegKeyOpen(HKEY_CLASSES_ROOT, out, &classKey)) {
         return;
     }
-    char value[CLASS_NAME_SIZE];
+    wchar_t value[CLASS_NAME_SIZE];
     const bool read = RegGetDefaultValue(classKey, value, sizeof value);
     RegKeyClose(classKey);
     if (!read) {
         return;
     }
     // An empty value names no class; subkey "" would be HKEY_CLASSES_ROOT itself.
-    if (value[0] != '\0' && RegKeyExists(HKEY_CLASSES_ROOT, value)) {
+    if (value[0] != L'\0' && RegKeyExists(HKEY_CLASSES_ROOT, value)) {
         StrCopyBounded(CLASS_NAME_SIZE, out, value);
     }
 }
 
 namespace {
 
-bool OpenClassKeyWith(KeyOpener open, const char* className, HKEY* key)
+bool OpenClassKeyWith(KeyOpener open, const wchar_t* className, HKEY* key)
 {
-    char resolved[CLASS_NAME_SIZE];
+    wchar_t resolved[CLASS_NAME_SIZE];
     ResolveClassName(resolved, className);
-    if (resolved[0] == '\0') {
+    if (resolved[0] == L'\0') {
         return false;  // HKEY_CLASSES_ROOT is no class
     }
-    return open(HKEY_CLASSES_ROOT, resolved, key);
+    return open(HKEY_CLASSES_ROOT, resolved, key, 0);
 }
 
-// Menu text and command, with both keys open for writing before either is
-// set; then what Explorer needs to show the entry for up to 100 selected
-// items (its classic limit is 15) with this program's icon. No icon where
-// this program's path has no exact ANSI form: it would name a look-alike.
-bool WriteVerbValues(HKEY verbKey, const char* menuText, const char* commandLine)
+bool WriteDropTarget(HKEY verbKey)
+{
+    HKEY key;
+    if (!RegKeyCreate(verbKey, DROP_TARGET_KEY, &key)) {
+        return false;
+    }
+    const bool written = RegSetString(key, L"Clsid", NOBO_CLASS_ID);
+    RegKeyClose(key);
+    return written;
+}
+
+bool RemoveDropTarget(HKEY verbKey)
+{
+    return !RegKeyExists(verbKey, DROP_TARGET_KEY) || RegKeyDeleteTree(verbKey, DROP_TARGET_KEY);
+}
+
+// The values asked for, with both keys open for writing before any is set.
+// A new entry also gets what Explorer needs to show it for up to 100 selected
+// items (its classic limit is 15) with this program's icon; the icon follows
+// a command changed to this program's, while an icon naming something else
+// stays with a command the user chose. Explorer hands a whole selection to
+// one nobo through the drop target, for this program's own command only: a
+// command the user chose stays in charge of each item.
+bool WriteVerbValues(HKEY verbKey, const wchar_t* menuText, const wchar_t* commandLine,
+                     unsigned values)
 {
     bool newCommand = false;
     HKEY commandKey;
-    if (!RegKeyCreate(verbKey, "command", &commandKey, &newCommand)) {
+    if (!RegKeyCreate(verbKey, L"command", &commandKey, &newCommand)) {
         return false;
     }
-    char icon[CMDLINE_BUFFER_SIZE];
-    const bool hasIcon = BuildIconLocation(icon) != 0;
-    const bool written = RegSetDefaultString(verbKey, menuText) &&
-                         RegSetDefaultString(commandKey, commandLine) &&
-                         RegSetString(verbKey, "MultiSelectModel", "Player") &&
-                         (!hasIcon || RegSetString(verbKey, "Icon", icon));
+    wchar_t program[CMDLINE_BUFFER_SIZE];
+    const bool ours = BuildDefaultCommandLine(program) != 0 && StrEqual(commandLine, program);
+    wchar_t icon[CMDLINE_BUFFER_SIZE];
+    const bool setIcon = ((values & ASSOC_VALUE_NEW) || ((values & ASSOC_VALUE_COMMAND) && ours)) &&
+                         BuildIconLocation(icon) != 0;
+    const bool written =
+        (!(values & ASSOC_VALUE_MENU) || RegSetDefaultString(verbKey, menuText)) &&
+        (!(values & ASSOC_VALUE_COMMAND) || RegSetDefaultString(commandKey, commandLine)) &&
+        (!(values & ASSOC_VALUE_NEW) || RegSetString(verbKey, L"MultiSelectModel", L"Player")) &&
+        (!setIcon || RegSetString(verbKey, L"Icon", icon)) &&
+        (ours ? WriteDropTargetClass() && WriteDropTarget(verbKey)
+              : !(values & ASSOC_VALUE_COMMAND) || RemoveDropTarget(verbKey));
     RegKeyClose(commandKey);
     if (!written && newCommand) {
-        RegKeyDelete(verbKey, "command");
+        RegKeyDelete(verbKey, L"command");
     }
     return written;
 }
 
 }  // namespace
 
-bool OpenClassKey(const char* className, HKEY* key)
+bool OpenClassKey(const wchar_t* className, HKEY* key)
 {
     return OpenClassKeyWith(RegKeyOpen, className, key);
 }
 
-bool OpenShellKey(const char* className, HKEY* key)
+bool OpenShellKey(const wchar_t* className, HKEY* key)
 {
     HKEY classKey;
     return OpenClassKey(className, &classKey) &&
-           OpenChildAndClose(RegKeyOpen, classKey, "shell", key);
+           OpenChildAndClose(RegKeyOpen, classKey, L"shell", key);
 }
 
-bool OpenVerbKey(const char* className, HKEY* key)
+bool OpenVerbKey(const wchar_t* className, HKEY* key)
 {
     HKEY shellKey;
     return OpenShellKey(className, &shellKey) &&
            OpenChildAndClose(RegKeyOpen, shellKey, ASSOC_VERB_KEY, key);
 }
 
-bool ReadVerb(const char* className, char* menuText, char* commandLine)
+bool ReadVerb(const wchar_t* className, wchar_t* menuText, wchar_t* commandLine)
 {
     HKEY verbKey;
     if (!OpenVerbKey(className, &verbKey)) {
@@ -106,7 +135,7 @@ bool ReadVerb(const char* className, char* menuText, char* commandLine)
     }
     RegGetDefaultValue(verbKey, menuText, ASSOC_MENU_TEXT_SIZE);
     HKEY commandKey;
-    if (!RegKeyOpen(verbKey, "command", &commandKey)) {
+    if (!RegKeyOpen(verbKey, L"command", &commandKey)) {
         RegKeyClose(verbKey);
         return false;
     }
@@ -116,7 +145,8 @@ bool ReadVerb(const char* className, char* menuText, char* commandLine)
     return true;
 }
 
-bool WriteVerb(const char* className, const char* menuText, const char* commandLine)
+bool WriteVerb(const wchar_t* className, const wchar_t* menuText, const wchar_t* commandLine,
+               unsigned values)
 {
     HKEY classKey;
     if (!OpenClassKeyWith(RegKeyOpenToWrite, className, &classKey)) {
@@ -125,11 +155,11 @@ bool WriteVerb(const char* className, const char* menuText, const char* commandL
     bool written = false;
     bool newShell = false;
     HKEY shellKey;
-    if (RegKeyCreate(classKey, "shell", &shellKey, &newShell)) {
+    if (RegKeyCreate(classKey, L"shell", &shellKey, &newShell)) {
         bool newVerb = false;
         HKEY verbKey;
         if (RegKeyCreate(shellKey, ASSOC_VERB_KEY, &verbKey, &newVerb)) {
-            written = WriteVerbValues(verbKey, menuText, commandLine);
+            written = WriteVerbValues(verbKey, menuText, commandLine, values);
             RegKeyClose(verbKey);
             // Never a menu entry without its command: what this call made goes again.
             if (!written && newVerb) {
@@ -138,14 +168,14 @@ bool WriteVerb(const char* className, const char* menuText, const char* commandL
         }
         RegKeyClose(shellKey);
         if (!written && newShell) {
-            RegKeyDelete(classKey, "shell");
+            RegKeyDelete(classKey, L"shell");
         }
     }
     RegKeyClose(classKey);
     return written;
 }
 
-bool RemoveVerb(const char* className)
+bool RemoveVerb(const wchar_t* className)
 {
     HKEY verbKey;
     if (!OpenVerbKey(className, &verbKey)) {
@@ -155,11 +185,22 @@ bool RemoveVerb(const char* className)
     HKEY classKey;
     HKEY shellKey;
     if (!OpenClassKey(className, &classKey) ||
-        !OpenChildAndClose(RegKeyOpenToWrite, classKey, "shell", &shellKey)) {
+        !OpenChildAndClose(RegKeyOpenToWrite, classKey, L"shell", &shellKey)) {
         return false;
     }
     // Subkeys other programs added under our verb go with it.
     const bool removed = RegKeyDeleteTree(shellKey, ASSOC_VERB_KEY);
     RegKeyClose(shellKey);
     return removed;
+}
+
+bool VerbHasDropTarget(const wchar_t* className)
+{
+    HKEY verbKey;
+    if (!OpenVerbKey(className, &verbKey)) {
+        return false;
+    }
+    const bool has = RegKeyExists(verbKey, DROP_TARGET_KEY);
+    RegKeyClose(verbKey);
+    return has;
 }

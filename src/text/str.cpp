@@ -60,9 +60,10 @@ template bool StrEqual(const wchar_t*, const wchar_t*);
 template bool StrEqualNoCase(const char*, const char*);
 template bool StrEqualNoCase(const wchar_t*, const wchar_t*);
 
-size_t CmdLineAppend(char* buf, size_t len, const char* text)
+template <typename C>
+size_t CmdLineAppend(C* buf, size_t len, const C* text)
 {
-    const size_t textLen = strlen(text);
+    const size_t textLen = StrLen(text);
     if (!buf) {
         return textLen;
     }
@@ -71,8 +72,9 @@ size_t CmdLineAppend(char* buf, size_t len, const char* text)
     }
     const size_t room = CMDLINE_BUFFER_SIZE - 1 - len;
     const size_t a = textLen < room ? textLen : room;
-    memcpy(buf + len, text, a);
-    memset(buf + len + a, 0, CMDLINE_BUFFER_SIZE - (len + a));
+    for (size_t i = 0; i < CMDLINE_BUFFER_SIZE - len; ++i) {
+        buf[len + i] = i < a ? text[i] : 0;
+    }
     return a;
 }
 
@@ -81,7 +83,8 @@ char* StrEnd(const char* s)
     return const_cast<char*>(s) + strlen(s);
 }
 
-bool StrEndData(char* buffer, size_t size, size_t count)
+template <typename C>
+bool StrEndData(C* buffer, size_t size, size_t count)
 {
     if (count < size) {
         buffer[count] = '\0';
@@ -93,3 +96,20 @@ bool StrEndData(char* buffer, size_t size, size_t count)
     buffer[0] = '\0';
     return false;
 }
+
+template <typename C>
+size_t StrDropCutPair(C* s)
+{
+    size_t n = StrLen(s);
+    if (n > 0 && StartsPair(s[n - 1]) && !IsSecondUnitAt(s, n - 1)) {
+        s[--n] = 0;
+    }
+    return n;
+}
+
+template size_t CmdLineAppend(char*, size_t, const char*);
+template size_t CmdLineAppend(wchar_t*, size_t, const wchar_t*);
+template bool StrEndData(char*, size_t, size_t);
+template bool StrEndData(wchar_t*, size_t, size_t);
+template size_t StrDropCutPair(char*);
+template size_t StrDropCutPair(wchar_t*);

@@ -18,15 +18,23 @@ template <typename C>
 bool StrEqualNoCase(const C* a, const C* b);
 
 // Appends text at len of a CMDLINE_BUFFER_SIZE buffer, never past 1024
-// characters, and returns what was appended. With no buffer it measures:
-// the whole length of text.
-size_t CmdLineAppend(char* buf, size_t len, const char* text);
+// units, and returns what was appended. With no buffer it measures: the
+// whole length of text.
+template <typename C>
+size_t CmdLineAppend(C* buf, size_t len, const C* text);
 
 char* StrEnd(const char* s);
 
-// Ends count bytes of data read into buffer (size >= 1 bytes) as a text: a
+// Ends count units of data read into buffer (size >= 1 units) as a text: a
 // string stored without its terminator, or data of another type, gets one
 // right after it; data that fills the buffer must end in its own. True then;
 // otherwise false and the empty string (a cut text could end inside a
-// double-byte character).
-bool StrEndData(char* buffer, size_t size, size_t count);
+// character).
+template <typename C>
+bool StrEndData(C* buffer, size_t size, size_t count);
+
+// A text cut at a buffer's edge may end in the first unit of a two-unit
+// character whose second unit was left out (a lone high surrogate, a lead
+// byte): that unit goes. Returns the length left.
+template <typename C>
+size_t StrDropCutPair(C* s);

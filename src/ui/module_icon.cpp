@@ -8,10 +8,10 @@
 
 namespace {
 
-HICON GetFileIcon(const char* path, UINT size)
+HICON GetFileIcon(const wchar_t* path, UINT size)
 {
-    SHFILEINFOA info = {};
-    if (SHGetFileInfoA(path, 0, &info, sizeof info, SHGFI_ICON | size) == 0) {
+    SHFILEINFOW info = {};
+    if (SHGetFileInfoW(path, 0, &info, sizeof info, SHGFI_ICON | size) == 0) {
         return nullptr;
     }
     return info.hIcon;
@@ -23,8 +23,8 @@ void SetModuleIcons(HWND window, HMODULE module, WindowIcons* icons)
 {
     icons->large = nullptr;
     icons->little = nullptr;
-    char path[PATH_BUFFER_SIZE];
-    if (GetModulePath(module, path)) {
+    wchar_t path[PATH_BUFFER_SIZE];
+    if (GetModulePath(module, path, PATH_BUFFER_SIZE)) {
         icons->large = GetFileIcon(path, SHGFI_LARGEICON);
         icons->little = GetFileIcon(path, SHGFI_SMALLICON);
     }

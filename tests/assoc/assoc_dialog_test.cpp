@@ -21,58 +21,84 @@ namespace {
 
 // A class "*" may name instead of holding the entry itself.
 #define CLASS "nobo.test.class"
-const char* const kClasses[] = {"*", "Directory", CLASS};
+#define CLASS_ID "{7E835470-E5B4-46C6-B201-3A20C0BF8FEE}"
+// The three classes, and nobo's COM class.
+const char* const kClasses[] = {"*", "Directory", CLASS, "CLSID\\" CLASS_ID};
 const char kVerb[] = "shell\\Vellanort.nobo";
 
 struct Row {
     const char* name;
-    std::vector<std::tuple<const char*, DWORD, const char*>> before;  // REG_SZ terminated
-    const char* shown;     // at opening: each kind checked, the files' menu text
-    const char* acts;      // RO: as a standard user; F D: click a checkbox; f=T d=T: type
-                           // a menu text; R: reset; then OK, Cancel, Esc or Close
+    std::vector<std::tuple<const char*, DWORD, const char*>> before;  // texts terminated;
+                                                                      // "key>name": a named value
+    const char* shown;     // at each opening: each kind checked, the files' menu text
+    const char* acts;      // RO: as a standard user; F D: click a checkbox; f=T d=T c=T: type
+                           // a menu text or the files' command (~ a space, %P this program,
+                           // LONG 16,382 あ); R: reset; ?: show; then OK, Cancel, Esc or
+                           // Close; Open: start it again; Yes: answer the box so
     const char* boxes;     // each box's caption and text (answered No, or OK)
-    const char* after[3];  // what each class's verb key holds afterwards; null: unchanged
+    const char* after[4];  // what each class's verb key holds afterwards, and nobo's COM
+                           // class; null: unchanged
     const wchar_t* folder = nullptr;  // run as a copy in a folder of this name
 };
 
 // clang-format off
 #define OURS(cls) {cls "\\shell\\Vellanort.nobo", REG_SZ, "上へ(&U)"}, \
                   {cls "\\shell\\Vellanort.nobo\\command", REG_SZ, "old %1"}
+#define SYSROOT "\"%SystemRoot%\\nobo.exe\" \"%1\""
+// Set up by an administrator's script: the command expandable, an icon of its own.
+#define SCRIPTED(cls) {cls "\\shell\\Vellanort.nobo", REG_SZ, "上へ(&U)"}, \
+    {cls "\\shell\\Vellanort.nobo\\command", REG_EXPAND_SZ, SYSROOT}, \
+    {cls "\\shell\\Vellanort.nobo>Icon", REG_SZ, "C:\\custom.ico,3"}
 #define VERB "[\\shell\\Vellanort.nobo"
-// A written entry; icon: the line of its Icon value, or "" for none.
-#define ENTRY_WITH(menu, command, icon) VERB "\\command]; " VERB "\\command]=1:" command "\\0; " \
-    VERB "]; " VERB "]=1:" menu "\\0; " icon VERB "]MultiSelectModel=1:Player\\0"
-#define ENTRY(menu, command) ENTRY_WITH(menu, command, VERB "]Icon=1:%P,0\\0; ")
+// An entry's values: the command's type, then the verb key's further lines.
+#define VALUES(menu, type, command, rest) VERB "\\command]; " VERB "\\command]=" type ":" \
+    command "\\0; " VERB "]; " VERB "]=1:" menu "\\0" rest
+#define ENTRY(menu, command) VALUES(menu, "1", command, "; " VERB "]Icon=1:%P,0\\0; " \
+    VERB "]MultiSelectModel=1:Player\\0")
 const char kNone[] = "00 ↑へ移動";
 const char kOurs[] = "10 上へ(&U)";
-const char kRefused[] =
-    "関連づけエラー - [nobo]: 以下の関連づけを変更できませんでした。\n\n"
-    "ディレクトリ\n\n管理者として nobo を起動し直しますか？";
-const char kNoPath[] =
-    "関連づけエラー - [nobo]: nobo.exe のあるフォルダのパスに、コードページ 932 (Shift-JIS) で"
-    "表せない文字が含まれているため、関連づけを登録できません。\n\nnobo.exe を C:\\Tools など、"
-    "パスを Shift-JIS で表せるフォルダに移してから起動し直してください。";
+// The drop target of an entry, nobo's class as registered by an older copy and now.
+#define DROP_TARGET(cls) {cls "\\shell\\Vellanort.nobo\\DropTarget>Clsid", REG_SZ, CLASS_ID}
+#define OLD_SERVER {"CLSID\\" CLASS_ID "\\LocalServer32", REG_SZ, "\"C:\\old\\nobo.exe\""}
+#define SERVER "[\\LocalServer32]; [\\LocalServer32]=1:%P\\0; []"
+#define DROP VERB "\\DropTarget]; " VERB "\\DropTarget]Clsid=1:" CLASS_ID "\\0; "
+#define OUR_ENTRY(menu) DROP ENTRY(menu, "%P \"%1\"")
+#define REFUSED "関連づけエラー - [nobo]: 以下の関連づけを変更できませんでした。\n\n" \
+    "ディレクトリ\n\n管理者として nobo を起動し直しますか？"
+#define TYPED "移動{U+1F600}{U+00E9}"
 
 const Row kRows[] = {
-    {"files ticked", {}, kNone, "F OK", "", {ENTRY("↑へ移動", "%P \"%1\"")}},
-    {"folders ticked, text typed", {}, kNone, "D d=下へ OK", "", {0, ENTRY("下へ", "%P \"%1\"")}},
-    {"our menu text edited alone", {OURS("*")}, kOurs, "f=下へ OK", "", {ENTRY("下へ", "old %1")}},
-    {"ours unticked, with a foreign subkey", {OURS("*"),
-     {"*\\shell\\Vellanort.nobo\\DropTarget", REG_NONE, ""}}, kOurs, "F OK", "", {""}},
+    {"files ticked", {}, kNone, "F OK", "", {OUR_ENTRY("↑へ移動"), 0, 0, SERVER}},
+    {"folders ticked, text typed", {}, kNone, "D d=下へ OK", "", {0, OUR_ENTRY("下へ"), 0, SERVER}},
+    {"the menu text changed alone: the rest stays", {SCRIPTED("*")}, kOurs, "f=下へ OK", "",
+     {VALUES("下へ", "2", SYSROOT, "; " VERB "]Icon=1:C:\\custom.ico,3\\0")}},
+    {"the command changed to this program's: still expandable, our icon", {SCRIPTED("*")}, kOurs,
+     "c=%P~\"%1\" OK", "",
+     {DROP VALUES("上へ(&U)", "2", "%P \"%1\"", "; " VERB "]Icon=1:%P,0\\0"), 0, 0, SERVER}},
+    {"ours unticked: its drop target and the class go", {OURS("*"), DROP_TARGET("*"), OLD_SERVER},
+     kOurs, "F OK", "", {"", 0, 0, ""}},
     {"ours unticked in the class * names", {{"*", REG_SZ, CLASS}, OURS(CLASS)}, kOurs, "F OK", "",
      {0, 0, ""}},
     {"* names a class in binary, unterminated", {{"*", REG_BINARY, CLASS},
-     {CLASS "\\shell", REG_NONE, ""}}, kNone, "F OK", "", {0, 0, ENTRY("↑へ移動", "%P \"%1\"")}},
+     {CLASS "\\shell", REG_NONE, ""}}, kNone, "F OK", "", {0, 0, OUR_ENTRY("↑へ移動"), SERVER}},
     {"edits cancelled", {}, kNone, "F D f=a d=b Cancel", "", {}},
     {"edits left with Esc", {}, kNone, "F D f=a Esc", "", {}},
     {"edits left by the close box", {}, kNone, "F D Close", "", {}},
     {"edits reset", {OURS("*")}, kOurs, "F D f=a d=b R OK", "", {}},
-    {"standard user", {OURS("*")}, kOurs, "RO D OK", kRefused, {}},
-    // Code page 932 writes these folders' names only as look-alikes (Zoe, ??).
-    {"ticked, run from Zoe with a diaeresis", {}, kNone, "F OK", kNoPath, {}, L"Zo\u00eb"},
-    {"ticked, run from an emoji", {}, kNone, "D OK", kNoPath, {}, L"\U0001F600"},
-    {"ours unticked, folders' text edited, run from an emoji", {OURS("*"), OURS("Directory")},
-     "11 上へ(&U)", "F d=下へ OK", "", {"", ENTRY_WITH("下へ", "old %1", "")}, L"\U0001F600"},
+    {"standard user", {OURS("*")}, kOurs, "RO D OK", REFUSED, {}},
+    // Code page 932 writes these only as look-alikes (Zoe, ??, ??e).
+    {"ticked, run from an emoji", {}, kNone, "F OK", "", {OUR_ENTRY("↑へ移動"), 0, 0, SERVER},
+     L"\U0001F600"},
+    {"standard user, Yes: this very program again", {}, kNone, "RO D OK Yes",
+     REFUSED "; started %P \"%1\"", {}, L"Zo\u00eb"},
+    // Our command changed: the drop target goes, the class stays for the folders.
+    {"typed beyond code page 932", {OURS("*"), DROP_TARGET("*"), OURS("Directory"),
+     DROP_TARGET("Directory"), OLD_SERVER}, "11 上へ(&U)",
+     "f=" TYPED " c=\"C:\\Zo{U+00EB}\\nobo.exe\"~\"%1\" OK", "",
+     {VALUES(TYPED, "1", "\"C:\\Zo{U+00EB}\\nobo.exe\" \"%1\"", "")}},
+    // 16,384 units: the store holds 16,383, the last of them half an emoji.
+    {"a menu text longer than the store holds", {}, "00 ↑へ移動 / 10 LONG{U+D83D} / 10 LONG",
+     "F f=LONG{U+1F600} ? OK Open", "", {OUR_ENTRY("LONG"), 0, 0, SERVER}},
 };
 // clang-format on
 
@@ -80,73 +106,113 @@ const Row kRows[] = {
 
 TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
 {
-    auto shown = [](HWND dlg) {
+    const std::string kLong = Narrow(std::wstring(16382, L'あ'));
+    std::string exe;  // the program run, quoted, as %P; kLong as LONG
+    auto replace = [](std::string all, std::vector<std::pair<std::string, std::string>> pairs) {
+        for (auto [from, to] : pairs)
+            for (size_t at; (at = all.find(from)) != std::string::npos;)
+                all.replace(at, from.size(), to);
+        return all;
+    };
+    auto squeeze = [&](const std::string& all) {
+        return replace(all, {{exe, "%P"}, {kLong, "LONG"}});
+    };
+    auto shown = [&](HWND dlg) {
+        static wchar_t menu[20000];
+        SendDlgItemMessageW(dlg, IDC_FILE_MENU, WM_GETTEXT, 20000, reinterpret_cast<LPARAM>(menu));
         return std::to_string(IsDlgButtonChecked(dlg, IDC_FILE_ENABLE)) +
                std::to_string(IsDlgButtonChecked(dlg, IDC_DIR_ENABLE)) + " " +
-               ItemText(dlg, IDC_FILE_MENU);
+               squeeze(Narrow(menu));
     };
-    const std::string exe = Quoted(BesideTest("nobo.exe"));
-    // Each class's tree but our verb | what its verb holds (the quoted program as %P), or
-    // what a row expects there.
+    // Each class's tree but our verb | what its verb holds, or what a row expects there.
     auto trees = [&](const Row* row) {
         std::string all;
-        for (int c = 0; c < 3; ++c)
-            all += RegDump(kClasses[c], kVerb) + " | " +
-                   (row && row->after[c] ? row->after[c] : RegDump(kClasses[c], kVerb, true)) +
-                   "\n";
-        for (size_t at; (at = all.find(exe)) != std::string::npos;)
-            all.replace(at, exe.size(), "%P");
+        for (int c = 0; c < 4; ++c)
+            all +=
+                (c < 3 ? RegDump(kClasses[c], kVerb) : "") + " | " +
+                (row && row->after[c] ? row->after[c]
+                                      : squeeze(RegDump(kClasses[c], c < 3 ? kVerb : "", true))) +
+                "\n";
         return all;
     };
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
-        RegSaved saved({kClasses, kClasses + 3});
+        RegSaved saved({kClasses, kClasses + 4});
         // Another program's verb beside ours must survive every change.
         for (const char* other : {"*\\shell\\edit", "Directory\\shell\\edit"})
             ASSERT_TRUE(RegPut(other, REG_SZ, std::string("編集", sizeof "編集")));
-        for (const auto& [key, type, data] : row.before)
-            ASSERT_TRUE(RegPut(key, type, std::string(data, strlen(data) + (type == REG_SZ))));
-        const std::string expected = trees(&row);
+        for (const auto& [key, type, data] : row.before) {
+            const std::wstring wide = Widen(data);  // a class name is read in UTF-16
+            ASSERT_TRUE(RegPut(
+                key, type,
+                type == REG_BINARY
+                    ? std::string(reinterpret_cast<const char*>(wide.data()), 2 * wide.size())
+                    : std::string(data, strlen(data) + (type != REG_NONE))));
+        }
         std::optional<RegReadOnly> locked;
         if (!strncmp(row.acts, "RO", 2)) locked.emplace(std::vector<std::string>{"*", "Directory"});
         Scratch s("setup");
-        std::wstring exe = Widen(BesideTest("nobo.exe"));
+        std::wstring path = Widen(BesideTest("nobo.exe"));
         if (row.folder) {
             const std::wstring copy = Widen(s.Path()) + L"\\" + row.folder + L"\\nobo.exe";
             ASSERT_TRUE(CreateDirectoryW(copy.substr(0, copy.rfind(L'\\')).c_str(), nullptr));
-            ASSERT_TRUE(CopyFileW(exe.c_str(), copy.c_str(), TRUE));
-            exe = copy;
+            ASSERT_TRUE(CopyFileW(path.c_str(), copy.c_str(), TRUE));
+            path = copy;
         }
-        Program nobo(L"\"" + exe + L"\"");
-        HWND dlg = nobo.Next("nobo の関連づけ");
+        exe = Quoted(Narrow(path));
+        const std::string expected = trees(&row);
+        std::optional<Program> nobo(std::in_place, L"\"" + path + L"\"");
+        HWND dlg = nobo->Next("nobo の関連づけ");
         ASSERT_TRUE(dlg);
-        EXPECT_EQ(row.shown, shown(dlg));
+        std::string opened = shown(dlg);
         std::istringstream acts(row.acts);
         for (std::string act; acts >> act;) {
             const bool dir = act[0] == 'D' || act[0] == 'd';
             if (act == "F" || act == "D")
                 SendDlgItemMessageW(dlg, dir ? IDC_DIR_ENABLE : IDC_FILE_ENABLE, BM_CLICK, 0, 0);
+            act = replace(act, {{"~", " "}, {"%P", exe}, {"LONG", kLong}});
+            // Pasted, as the edit takes it: no more than its limit.
+            const int edit = act[0] == 'c' ? IDC_FILE_COMMAND : dir ? IDC_DIR_MENU : IDC_FILE_MENU;
+            if (act[1] == '=') SendDlgItemMessageW(dlg, edit, EM_SETSEL, 0, -1);
             if (act[1] == '=')
-                SetDlgItemTextW(dlg, dir ? IDC_DIR_MENU : IDC_FILE_MENU,
-                                Widen(act.substr(2)).c_str());
+                SendDlgItemMessageW(dlg, edit, EM_REPLACESEL, 0,
+                                    reinterpret_cast<LPARAM>(Widen(act.substr(2)).c_str()));
             if (act == "R") SendMessageW(dlg, WM_SYSCOMMAND, IDM_RESET_SETTINGS, 0);
+            if (act == "?") opened += " / " + shown(dlg);
             if (act == "OK" || act == "Cancel") Press(dlg, act == "OK" ? IDOK : IDCANCEL);
             if (act == "Esc") PostMessageW(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
             if (act == "Close") PostMessageW(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+            if (act == "Open") {
+                EXPECT_EQ(0, nobo->Wait());
+                nobo.emplace(L"\"" + path + L"\"");
+                opened += " / " + shown(dlg = nobo->Next("nobo の関連づけ"));
+                Press(dlg, IDCANCEL);
+            }
         }
+        EXPECT_EQ(row.shown, opened);
         const std::string left = shown(dlg);
         std::string boxes;
-        while (HWND box = nobo.Next("", 10000)) {
+        while (HWND box = nobo->Next("", 10000)) {
             WaitFor([&] { return !ItemText(box, 0xFFFF).empty(); }, 2000);
             boxes += Text(box) + ": " + ItemText(box, 0xFFFF);
             EXPECT_EQ(dlg, GetWindow(box, GW_OWNER));
-            Press(box, GetDlgItem(box, IDNO) ? IDNO : IDOK);
-            // No (or OK) goes back to the dialog as the user left it.
-            EXPECT_TRUE(WaitFor([&] { return !IsWindow(box) && IsWindowEnabled(dlg); }));
-            EXPECT_EQ(left, shown(dlg));
-            Press(dlg, IDCANCEL);
+            const bool yes = strstr(row.acts, "Yes");
+            Press(box, yes ? IDYES : GetDlgItem(box, IDNO) ? IDNO : IDOK);
+            // No (or OK) goes back to the dialog as the user left it; Yes gives way to
+            // the instance it started (shown once filled), whose command names the
+            // program it runs.
+            HWND again = dlg;
+            EXPECT_TRUE(WaitFor([&] {
+                return !IsWindow(box) &&
+                       (yes ? !IsWindow(dlg) &&
+                                  IsWindowVisible(again = FindWindowW(nullptr, L"nobo の関連づけ"))
+                            : IsWindowEnabled(dlg));
+            }));
+            if (yes) boxes += "; started " + squeeze(ItemText(again, IDC_FILE_COMMAND));
+            EXPECT_EQ(yes ? kNone : left, shown(again));
+            Press(again, IDCANCEL);
         }
-        EXPECT_EQ(0, nobo.Wait());
+        EXPECT_EQ(0, nobo->Wait());
         EXPECT_EQ(row.boxes, boxes);
         locked.reset();
         EXPECT_EQ(expected, trees(nullptr));

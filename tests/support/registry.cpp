@@ -2,27 +2,40 @@
 
 #include <sddl.h>
 
+#include "support/program.h"
+
 #include <set>
 
 namespace {
 
 // The subtree at parent\name, opened a level at a time (a long path does not
-// open whole). With keep, each key stays open in it.
+// open whole), in UTF-16 and in the 64-bit view where there is one. With
+// keep, each key stays open in it.
 void Collect(HKEY parent, const std::string& name, const std::string& rel,
              std::vector<RegItem>& out, std::vector<HKEY>* keep = nullptr)
 {
     HKEY key;
-    if (RegOpenKeyExA(parent, name.c_str(), 0, keep ? KEY_ALL_ACCESS : KEY_READ, &key)) return;
+    const REGSAM rights = (keep ? KEY_ALL_ACCESS : KEY_READ) | KEY_WOW64_64KEY;
+    if (RegOpenKeyExW(parent, Widen(name).c_str(), 0, rights, &key)) return;
     out.push_back({rel, "", "", ~0u});
-    static char text[16384], data[65536];
-    for (DWORD i = 0, n = sizeof text, type = 0, size = sizeof data;
-         !RegEnumValueA(key, i, text, &n, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-         ++i, n = sizeof text, size = sizeof data)
-        out.push_back({rel, text, std::string(data, size), type});
-    for (DWORD i = 0, n = sizeof text;
-         !RegEnumKeyExA(key, i, text, &n, nullptr, nullptr, nullptr, nullptr); ++i, n = sizeof text)
-        Collect(key, std::string(text), rel + "\\" + text, out, keep);
+    static wchar_t text[16384], data[65536];
+    for (DWORD i = 0, n = 16384, type = 0, size = sizeof data;
+         !RegEnumValueW(key, i, text, &n, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+         ++i, n = 16384, size = sizeof data)
+        out.push_back({rel, Narrow(text), std::string(reinterpret_cast<char*>(data), size), type});
+    for (DWORD i = 0, n = 16384;
+         !RegEnumKeyExW(key, i, text, &n, nullptr, nullptr, nullptr, nullptr); ++i, n = 16384)
+        Collect(key, Narrow(text), rel + "\\" + Narrow(text), out, keep);
     keep ? keep->push_back(key) : void(RegCloseKey(key));
+}
+
+// Created, or opened, in the 64-bit view where there is one.
+HKEY Create64(const std::string& path)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, Widen(path).c_str(), 0, nullptr, 0,
+                    KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key, nullptr);
+    return key;
 }
 
 }  // namespace
@@ -36,7 +49,11 @@ std::string RegDump(const std::string& path, const std::string& sub, bool in)
         if (!sub.empty() && (item.key.rfind("\\" + sub, 0) == 0) != in) continue;
         std::string line = "[" + item.key + "]";
         if (item.type != ~0u) line += item.name + "=" + std::to_string(item.type) + ":";
-        for (unsigned char c : item.data)
+        // Texts as UTF-16 shows them, other data byte for byte.
+        for (unsigned char c : item.type != REG_SZ && item.type != REG_EXPAND_SZ
+                                   ? item.data
+                                   : Narrow({reinterpret_cast<const wchar_t*>(item.data.data()),
+                                             item.data.size() / 2}))
             line += c < 0x20 ? "\\" + std::to_string(c) : std::string(1, static_cast<char>(c));
         lines.insert(line);
     }
@@ -47,11 +64,13 @@ std::string RegDump(const std::string& path, const std::string& sub, bool in)
 
 bool RegPut(const std::string& path, DWORD type, const std::string& data)
 {
-    HKEY key;
-    return type != REG_NONE
-               ? !RegSetKeyValueA(HKEY_CLASSES_ROOT, path.c_str(), nullptr, type, data.data(),
-                                  static_cast<DWORD>(data.size()))
-               : !RegCreateKeyA(HKEY_CLASSES_ROOT, path.c_str(), &key) && !RegCloseKey(key);
+    const size_t name = path.find('>');
+    HKEY key = Create64(path.substr(0, name));
+    const bool put = key && (type == REG_NONE ||
+                             !RegSetValueExA(key, name != path.npos ? &path[name + 1] : nullptr, 0,
+                                             type, reinterpret_cast<const BYTE*>(data.data()),
+                                             static_cast<DWORD>(data.size())));
+    return key && !RegCloseKey(key) && put;
 }
 
 RegSaved::RegSaved(const std::vector<std::string>& paths)
@@ -63,12 +82,17 @@ RegSaved::RegSaved(const std::vector<std::string>& paths)
 RegSaved::~RegSaved()
 {
     for (const auto& [path, items] : saved) {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str());
-        for (const RegItem& item : items)
-            item.type != ~0u
-                ? RegSetKeyValueA(HKEY_CLASSES_ROOT, (path + item.key).c_str(), item.name.c_str(),
-                                  item.type, item.data.data(), static_cast<DWORD>(item.data.size()))
-                : RegPut(path + item.key);
+        // Emptied through its own handle, then deleted, in the 64-bit view.
+        if (HKEY key = Create64(path)) RegDeleteTreeW(key, nullptr), RegCloseKey(key);
+        RegDeleteKeyExW(HKEY_CLASSES_ROOT, Widen(path).c_str(), KEY_WOW64_64KEY, 0);
+        for (const RegItem& item : items) {
+            HKEY key = Create64(path + item.key);
+            if (item.type != ~0u)
+                RegSetValueExW(key, Widen(item.name).c_str(), 0, item.type,
+                               reinterpret_cast<const BYTE*>(item.data.data()),
+                               static_cast<DWORD>(item.data.size()));
+            RegCloseKey(key);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Keys under HKEY_CLASSES_ROOT for tests, through the plain registry API (code
-// page 932 names), never the program's own wrappers.
+// Keys under HKEY_CLASSES_ROOT for tests, through the plain registry API
+// (read in UTF-16), never the program's own wrappers; in the 64-bit view
+// where there is one (HKEY_CLASSES_ROOT\CLSID from a 32-bit test).
 #include <windows.h>
 
 #include <string>
@@ -8,10 +9,12 @@
 
 // Every key and value of the subtree, sorted and "; "-separated: "[\\sub]" for a
 // key ("[]" itself), "[\\sub]name=type:bytes" for a value (bytes below 0x20 as
-// \N); "" when missing. With sub: only what lies in it, or (!in) only what does
-// not. Equal dumps: equal trees.
+// \N; a text's UTF-16 in code page 932, {U+XXXX} beyond it); "" when missing.
+// With sub: only what lies in it, or (!in) only what does not. Equal dumps:
+// equal trees.
 std::string RegDump(const std::string& path, const std::string& sub = "", bool in = false);
-// Creates the key; with a type, also sets its default value to exactly data.
+// Creates the key; with a type, also sets its default value (path "key>name":
+// the value name) to exactly data.
 bool RegPut(const std::string& path, DWORD type = REG_NONE, const std::string& data = "");
 
 struct RegItem {

@@ -101,3 +101,18 @@ TEST(StrEndData, EndsTheTextRightAfterTheDataOrEmptiesIt)
         EXPECT_EQ('#', buf[4]) << data;
     }
 }
+
+// A text cut at a buffer's edge: a lone high surrogate goes, a pair stays;
+// あ then a lone lead byte; ぃ (82 82), whose trail byte may also lead.
+TEST(StrDropCutPair, EndsOnAWholeCharacter)
+{
+    std::wstring wide[] = {L"a\xD83D", L"a\xD83D\xDE00"};
+    std::string ansi[] = {"\x82\xA0\x82", "\x82\x82"};
+    const size_t left[] = {1, 3, 2, 2};  // units left in each
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(left[i], StrDropCutPair(wide[i].data()));
+        EXPECT_EQ(left[i], wcslen(wide[i].c_str()));
+        EXPECT_EQ(left[i + 2], StrDropCutPair(ansi[i].data()));
+        EXPECT_EQ(left[i + 2], strlen(ansi[i].c_str()));
+    }
+}
