@@ -24,6 +24,8 @@ void RunQueuedDrops(HWND window)
         return;
     }
     g_draining = true;
+    // The work holds the server as a client's object would.
+    CoAddRefServerProcess();
     while (QueuedDrop* drop = TakeQueuedDrop()) {
         for (int i = 0; i < drop->count; ++i) {
             // As the ANSI command line would hold it.
@@ -43,18 +45,16 @@ void RunQueuedDrops(HWND window)
         }
         MemFree(drop);
     }
+    CoReleaseServerProcess();
     g_draining = false;
     SetTimer(window, kLingerTimer, SERVER_LINGER_MS, nullptr);
 }
 
-// Idle for a whole linger: leave, unless a client holds an object. The last
-// server reference suspends activation as it goes, so a client arriving now
-// starts a new server instead of reaching this one as it leaves.
+// Idle for a whole linger: leave, unless a client holds an object or work
+// is under way. The last server reference suspends activation as it goes, so
+// a client arriving now starts a new server instead of reaching this one.
 void Linger(HWND window)
 {
-    if (g_draining) {
-        return;
-    }
     if (CoReleaseServerProcess() == 0) {
         KillTimer(window, kLingerTimer);
         PostQuitMessage(0);
