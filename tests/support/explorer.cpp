@@ -6,58 +6,45 @@
 namespace {
 
 struct Selection {
-    std::string kind;
-    std::wstring folder;
+    std::wstring kind, folder;
     std::vector<std::wstring> names;
 };
 
-HRESULT Drop(const Selection& s)
+DWORD WINAPI Drop(void* param)
 {
-    char text[64] = "";
+    auto* s = static_cast<Selection*>(param);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    wchar_t text[64] = L"";
     DWORD size = sizeof text;
-    const std::string verb = s.kind + "\\shell\\Vellanort.nobo\\DropTarget";
-    wchar_t clsidText[64];
-    CLSID clsid;
-    if (RegGetValueA(HKEY_CLASSES_ROOT, verb.c_str(), "Clsid", RRF_RT_REG_SZ, nullptr, text,
-                     &size) ||
-        !MultiByteToWideChar(CP_ACP, 0, text, -1, clsidText, 64) ||
-        FAILED(CLSIDFromString(clsidText, &clsid)))
-        return REGDB_E_CLASSNOTREG;
-    IShellFolder *desktop = nullptr, *folder = nullptr;
+    CLSID clsid = {};
     LPITEMIDLIST folderList = nullptr;
-    std::vector<LPITEMIDLIST> items(s.names.size());
+    std::vector<LPITEMIDLIST> items(s->names.size());
+    IShellFolder* folder = nullptr;
     IDataObject* data = nullptr;
     IDropTarget* target = nullptr;
-    HRESULT hr = SHGetDesktopFolder(&desktop);
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    HRESULT hr = HRESULT_FROM_WIN32(
+        RegGetValueW(HKEY_CLASSES_ROOT, (s->kind + L"\\shell\\Vellanort.nobo\\DropTarget").c_str(),
+                     L"Clsid", RRF_RT_REG_SZ, nullptr, text, &size));
+    if (SUCCEEDED(hr)) hr = CLSIDFromString(text, &clsid);
+    if (SUCCEEDED(hr)) hr = SHParseDisplayName(s->folder.c_str(), nullptr, &folderList, 0, nullptr);
     if (SUCCEEDED(hr))
-        hr = desktop->ParseDisplayName(nullptr, nullptr, const_cast<LPWSTR>(s.folder.c_str()),
-                                       nullptr, &folderList, nullptr);
-    if (SUCCEEDED(hr)) hr = desktop->BindToObject(folderList, nullptr, IID_PPV_ARGS(&folder));
+        hr = SHBindToObject(nullptr, folderList, nullptr, IID_IShellFolder,
+                            reinterpret_cast<void**>(&folder));
     for (size_t i = 0; SUCCEEDED(hr) && i < items.size(); ++i)
-        hr = folder->ParseDisplayName(nullptr, nullptr, const_cast<LPWSTR>(s.names[i].c_str()),
-                                      nullptr, &items[i], nullptr);
+        hr = folder->ParseDisplayName(nullptr, nullptr, &s->names[i][0], nullptr, &items[i],
+                                      nullptr);
     if (SUCCEEDED(hr))
         hr = folder->GetUIObjectOf(nullptr, static_cast<UINT>(items.size()),
                                    const_cast<LPCITEMIDLIST*>(items.data()), IID_IDataObject,
                                    nullptr, reinterpret_cast<void**>(&data));
     if (SUCCEEDED(hr)) hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_PPV_ARGS(&target));
-    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
     if (SUCCEEDED(hr)) hr = target->DragEnter(data, MK_RBUTTON, POINTL{}, &effect);
     if (SUCCEEDED(hr)) hr = effect ? target->Drop(data, MK_RBUTTON, POINTL{}, &effect) : E_ABORT;
-    if (target) target->Release();
-    if (data) data->Release();
+    for (IUnknown* object : std::vector<IUnknown*>{target, data, folder})
+        if (object) object->Release();
     for (LPITEMIDLIST item : items) CoTaskMemFree(item);
     CoTaskMemFree(folderList);
-    if (folder) folder->Release();
-    if (desktop) desktop->Release();
-    return hr;
-}
-
-DWORD WINAPI DropThread(void* param)
-{
-    Selection* s = static_cast<Selection*>(param);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const HRESULT hr = Drop(*s);
     CoUninitialize();
     delete s;
     return static_cast<DWORD>(hr);
@@ -68,7 +55,9 @@ DWORD WINAPI DropThread(void* param)
 HANDLE DropSelection(const char* kind, const std::wstring& folder,
                      const std::vector<std::wstring>& names)
 {
-    return CreateThread(nullptr, 0, DropThread, new Selection{kind, folder, names}, 0, nullptr);
+    return CreateThread(nullptr, 0, Drop,
+                        new Selection{std::wstring(kind, kind + strlen(kind)), folder, names}, 0,
+                        nullptr);
 }
 
 std::vector<DWORD> NoboProcesses()
