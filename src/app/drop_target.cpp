@@ -3,12 +3,17 @@
 #include <shellapi.h>
 #include <stdlib.h>
 
-#include <new>
-
 #include "base/mem.h"
 
 const CLSID CLSID_NoboDropTarget = {
     0x7E835470, 0xE5B4, 0x46C6, {0xB2, 0x01, 0x3A, 0x20, 0xC0, 0xBF, 0x8F, 0xEE}};
+
+// Constructs an object in a block of ours: the program has no operator new.
+struct InBlock {};
+void* operator new(size_t, void* block, InBlock)
+{
+    return block;
+}
 
 namespace {
 
@@ -141,7 +146,7 @@ public:
             return E_OUTOFMEMORY;
         }
         CoAddRefServerProcess();
-        DropTarget* target = new (block) DropTarget();
+        DropTarget* target = new (block, InBlock()) DropTarget();
         const HRESULT result = target->QueryInterface(iid, out);
         target->Release();
         return result;
