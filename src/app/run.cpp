@@ -1,6 +1,7 @@
 #include "app/run.h"
 
 #include "app/arguments.h"
+#include "app/drop_server.h"
 #include "app/move_up.h"
 #include "assoc/assoc_dialog.h"
 #include "base/system_library.h"
@@ -17,11 +18,22 @@ const OptionRow kOptions[] = {
     {L"/open", OPTF_OPEN},
 };
 
+// COM starts a local server with one of these alone (any case).
+const wchar_t* const kServerSwitches[] = {L"-Embedding", L"/Embedding"};
+
 }  // namespace
 
-int ChooseRunMode(int count)
+int ChooseRunMode(int count, wchar_t** argv)
 {
-    return count <= 1 ? RUNMODE_SETUP : RUNMODE_MOVE;
+    if (count <= 1) {
+        return RUNMODE_SETUP;
+    }
+    for (const wchar_t* text : kServerSwitches) {
+        if (count == 2 && StrEqualNoCase(argv[1], text)) {
+            return RUNMODE_SERVER;
+        }
+    }
+    return RUNMODE_MOVE;
 }
 
 // A switch is only recognised, not removed: it also reaches the path
@@ -41,7 +53,11 @@ unsigned ParseOptions(int count, wchar_t** argv)
 
 int RunMain(int count, wchar_t** argv)
 {
-    if (ChooseRunMode(count) == RUNMODE_SETUP) {
+    const int mode = ChooseRunMode(count, argv);
+    if (mode == RUNMODE_SERVER) {
+        return RunDropServer();
+    }
+    if (mode == RUNMODE_SETUP) {
         // Only the setup dialog and its About box use the common controls;
         // loading them would slow every move for nothing.
         InitCommonControlsFromSystem();

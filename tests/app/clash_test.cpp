@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 
 #include "support/files.h"
 #include "support/program.h"
@@ -79,36 +78,6 @@ TEST(Clash, BoxesAnswersAndWhatStays)
         EXPECT_EQ(row.answer != IDOK, run.boxes[0].question);
         EXPECT_EQ(row.after, ListTree(s.Path()));
         EXPECT_EQ(binned + row.recycled, OldInBin());
-    }
-}
-
-// Explorer starts one nobo.exe per selected item, up to 100 at once: 30 here
-// on 30 items of one folder, every third asking about an old file of its
-// name, answered Yes and No in turn. Each asks once; nothing is lost.
-TEST(Clash, ThirtyStartedTogether)
-{
-    Scratch s("many");
-    const std::string tag = s.Path().substr(s.Path().rfind('\\') + 1);
-    auto f = [&](const char* at, int i) { return at + std::string("f") + std::to_string(i); };
-    std::vector<std::string> tree;
-    for (int i = 0; i < 30; ++i) {
-        tree.push_back(f("w\\in\\", i) + "=" + f("new", i) + tag);
-        if (i % 3 == 0) tree.push_back(f("w\\", i) + "=" + f("old", i) + tag);
-    }
-    ASSERT_TRUE(MakeTree(s.Path(), tree));
-    std::vector<std::unique_ptr<Program>> nobo;
-    for (int i = 0; i < 30; ++i)
-        nobo.push_back(std::make_unique<Program>(NoboLine(Quoted(s / f("w\\in\\", i)))));
-    // A question that never comes leaves its process waiting: Wait fails.
-    for (int i = 0; i < 30; i += 3)
-        Press(nobo[i]->Next("上書き確認 - [nobo]"), i % 6 ? IDNO : IDYES);
-    for (auto& run : nobo) EXPECT_EQ(0, run->Wait());
-    const std::vector<std::string> bin = BinContents();
-    for (int i = 0; i < 30; ++i) {
-        const bool no = i % 6 == 3;
-        EXPECT_EQ(f(no ? "old" : "new", i) + tag, ReadBytes(s / f("w\\", i))) << i;
-        EXPECT_EQ(no ? f("new", i) + tag : "<missing>", ReadBytes(s / f("w\\in\\", i))) << i;
-        EXPECT_TRUE(i % 6 || std::count(bin.begin(), bin.end(), f("old", i) + tag)) << i;
     }
 }
 
