@@ -6,6 +6,7 @@
 #include "app/arguments.h"
 #include "app/drop_target.h"
 #include "app/move_up.h"
+#include "assoc/drop_target.h"
 #include "base/mem.h"
 #include "base/trace.h"
 
@@ -88,10 +89,12 @@ int RunDropServer()
     // Message-only: it receives the wake-ups and the linger timer, never shown.
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                   nullptr, windowClass.hInstance, nullptr);
+    // The class setup registers for this program.
+    CLSID clsid;
     DWORD cookie = 0;
-    if (!window || FAILED(CoRegisterClassObject(CLSID_NoboDropTarget, DropTargetFactory(window),
-                                                CLSCTX_LOCAL_SERVER,
-                                                REGCLS_MULTIPLEUSE | REGCLS_SUSPENDED, &cookie))) {
+    if (!window || FAILED(CLSIDFromString(NOBO_CLASS_ID, &clsid)) ||
+        FAILED(CoRegisterClassObject(clsid, DropTargetFactory(window), CLSCTX_LOCAL_SERVER,
+                                     REGCLS_MULTIPLEUSE | REGCLS_SUSPENDED, &cookie))) {
         return 0;
     }
     // The server's own reference while it lingers; Linger gives it up.

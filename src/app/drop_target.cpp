@@ -5,9 +5,6 @@
 
 #include "base/mem.h"
 
-const CLSID CLSID_NoboDropTarget = {
-    0x7E835470, 0xE5B4, 0x46C6, {0xB2, 0x01, 0x3A, 0x20, 0xC0, 0xBF, 0x8F, 0xEE}};
-
 // Constructs an object in a block of ours: the program has no operator new.
 struct InBlock {};
 void* operator new(size_t, void* block, InBlock)

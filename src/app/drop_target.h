@@ -4,9 +4,6 @@
 #include <windows.h>
 #include <ole2.h>
 
-// Written by setup as {7E835470-E5B4-46C6-B201-3A20C0BF8FEE}.
-extern const CLSID CLSID_NoboDropTarget;
-
 enum {
     WM_NOBO_DROPPED = WM_APP,  // posted to the wake window after each drop queued
 };

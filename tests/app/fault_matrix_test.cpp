@@ -56,22 +56,19 @@ const Cell kCells[] = {
 };
 // clang-format on
 
-// A file another program holds open without sharing, for one cell.
+// A file another program holds open without sharing, for one cell; the cell run.
 HANDLE g_locked = INVALID_HANDLE_VALUE;
+const Cell* g_cell;
 
-struct CellRun {
-    const Cell* cell;
-    std::string root;
-};
-
-void AtFirstBox(size_t box, void* context)
+// What another program does while the first box waits, in the folder root.
+void AtFirstBox(size_t box, void* root)
 {
-    const CellRun* run = static_cast<CellRun*>(context);
-    for (const auto& [from, to] : run->cell->renames)
-        if (box == 0) MoveFileA((run->root + "\\" + from).c_str(), (run->root + "\\" + to).c_str());
-    if (box == 0 && run->cell->lockItem)
-        g_locked = CreateFileA((run->root + "\\" + run->cell->item).c_str(), GENERIC_READ, 0,
-                               nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::string& r = *static_cast<std::string*>(root);
+    for (const auto& [from, to] : g_cell->renames)
+        if (box == 0) MoveFileA((r + "\\" + from).c_str(), (r + "\\" + to).c_str());
+    if (box == 0 && g_cell->lockItem)
+        g_locked = CreateFileA((r + "\\" + g_cell->item).c_str(), GENERIC_READ, 0, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
 }
 
 std::string Boxes(const std::vector<Box>& boxes)
@@ -129,8 +126,8 @@ TEST(FaultMatrix, EveryOriginalIsFoundAgain)
             printf("[  SKIPPED ] %s: chattr +i is not possible here\n", cell.name);
             continue;
         }
-        CellRun context = {&cell, root};
-        const Outcome run = RunNobo(Quoted(s / cell.item), cell.answers, AtFirstBox, &context);
+        g_cell = &cell;
+        const Outcome run = RunNobo(Quoted(s / cell.item), cell.answers, AtFirstBox, &root);
         if (cell.immutable) RunUnix("chattr -i", s / cell.immutable);
         SetEnvironmentVariableA("XDG_DATA_HOME", bin);
         if (g_locked != INVALID_HANDLE_VALUE) CloseHandle(g_locked);
