@@ -3,9 +3,8 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include "app/arguments.h"
 #include "app/drop_target.h"
-#include "app/move_up.h"
+#include "app/run.h"
 #include "assoc/drop_target.h"
 #include "base/mem.h"
 #include "base/trace.h"
@@ -35,15 +34,7 @@ void RunQueuedDrops(HWND window)
                                 nullptr);
             GetTraceSink()("argv[%2d]=%s\r\n", i + 1, ansi);
         }
-        int resolved = 0;
-        wchar_t** items = ResolveArguments(drop->count, drop->items, &resolved);
-        FolderTests tests = {};
-        for (int i = 0; items && i < resolved; ++i) {
-            MoveUp(items[i], 0, &tests);
-        }
-        if (items) {
-            FreeArgumentList(items, resolved);
-        }
+        MovePaths(drop->count, drop->items, 0);
         MemFree(drop);
     }
     CoReleaseServerProcess();

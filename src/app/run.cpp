@@ -65,15 +65,20 @@ int RunMain(int count, wchar_t** argv)
         return 0;
     }
     const unsigned flags = ParseOptions(count, argv);
+    MovePaths(count - 1, argv + 1, flags);
+    return 0;
+}
+
+void MovePaths(int count, wchar_t** paths, unsigned flags)
+{
     int resolved = 0;
-    wchar_t** items = ResolveArguments(count - 1, argv + 1, &resolved);
+    wchar_t** items = ResolveArguments(count, paths, &resolved);
     if (!items) {
-        return 0;
+        return;
     }
     FolderTests tests = {};
     for (int i = 0; i < resolved; ++i) {
         MoveUp(items[i], flags, &tests);
     }
     FreeArgumentList(items, resolved);
-    return 0;
 }

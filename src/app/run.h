@@ -13,3 +13,6 @@ int RunMain(int count, wchar_t** argv);
 int ChooseRunMode(int count, wchar_t** argv);
 // The OPTF_... flags of the switches among the arguments after 0.
 unsigned ParseOptions(int count, wchar_t** argv);
+// Moves each existing item among the paths up one level, in order, through
+// the same checks whether they came on the command line or in a drop.
+void MovePaths(int count, wchar_t** paths, unsigned flags);

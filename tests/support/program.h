@@ -20,10 +20,9 @@ public:
     // (caption "": any), waited for as long as the process runs: a busy
     // machine may start it slowly. Null when it ended first, or when it still
     // ran after timeoutMs, which only stops a program that hangs.
-    HWND Next(const std::string& caption = "", unsigned timeoutMs = kHung);
+    HWND Next(const std::string& caption = "", unsigned timeoutMs = 300000);
     // Its exit code; -2 when it did not end in time (it is then killed).
-    int Wait(unsigned timeoutMs = kHung);
-    static const unsigned kHung = 300000;
+    int Wait(unsigned timeoutMs = 300000);
     // Each debugger output text so far, bytes exact.
     std::vector<std::string> Trace() const;
 
