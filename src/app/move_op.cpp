@@ -24,6 +24,15 @@ const char kFolderOntoFile[] =
 const char kFolderExists[] =
     "以下のフォルダは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？";
 const char kFileExists[] = "以下のファイルは既に存在します。\n\n%s\n\n上書きしてもよろしいですか？";
+// A Yes that could not be carried out, and an item left under a temporary name.
+const char kFileNotMoved[] =
+    "ファイルを移動できませんでした。\n%s\n\nファイルは元の場所に残っています。";
+const char kFolderNotMoved[] =
+    "フォルダを移動できませんでした。\n%s\n\n移動できなかったものは元の場所に残っています。";
+const char kFileParked[] =
+    "ファイルを元の場所に戻せませんでした。\n%s\n\nファイルは次の名前で残っています。\n%s";
+const char kFolderParked[] =
+    "フォルダを元の名前に戻せませんでした。\n%s\n\nフォルダは次の名前で残っています。\n%s";
 
 // The one call into the shell's file operation, with no owner window, no
 // name mappings and no progress title. True when the shell reported success
@@ -69,10 +78,7 @@ bool ShellMoveInto(const wchar_t* item, const wchar_t* destination)
     MakePathList(from, item);
     MakePathList(to, into);
 
-    if (!ShellFileOperation(FO_MOVE, from, to, FOF_ALLOWUNDO)) {
-        return false;
-    }
-    return MovedAway(item, destination);
+    return ShellFileOperation(FO_MOVE, from, to, FOF_ALLOWUNDO) && MovedAway(item, destination);
 }
 
 // Sends the items of a double-null list to the Recycle Bin, no questions.
@@ -84,14 +90,11 @@ void SendToRecycleBin(const wchar_t* list)
                        FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_WANTNUKEWARNING);
 }
 
-// Renames the item into the destination's folder under a name no other item
-// has (a rename never replaces): parked, PATH_BUFFER_SIZE units. False when
-// it cannot go there; nothing has changed then.
-bool ParkBeside(const wchar_t* item, const wchar_t* destination, wchar_t* parked)
+// Renames the item into folder under a name no other item has (a rename
+// never replaces): parked, PATH_BUFFER_SIZE units. False when it cannot go
+// there; nothing has changed then.
+bool ParkIn(const wchar_t* item, const wchar_t* folder, wchar_t* parked)
 {
-    wchar_t folder[PATH_BUFFER_SIZE];
-    StrCopyBounded(PATH_BUFFER_SIZE, folder, destination);
-    PathStripLast(folder);
     for (unsigned n = 0; n < 100; ++n) {
         wchar_t name[32];
         wsprintfW(name, L"~nobo%lx-%u.tmp", GetCurrentProcessId(), n);
@@ -110,17 +113,46 @@ bool ParkBeside(const wchar_t* item, const wchar_t* destination, wchar_t* parked
     return false;
 }
 
+// The folder that holds path, PATH_BUFFER_SIZE units.
+void FolderOf(const wchar_t* path, wchar_t* folder)
+{
+    StrCopyBounded(PATH_BUFFER_SIZE, folder, path);
+    PathStripLast(folder);
+}
+
+// Whether the old file may leave its folder is found out by its leaving:
+// renamed aside and straight back, it proves what the replace will ask of it
+// (a folder may take files in and let none out). Only the probe's own
+// failure to come back changes anything, and that is said.
+bool CanLeave(const wchar_t* path)
+{
+    wchar_t folder[PATH_BUFFER_SIZE];
+    wchar_t aside[PATH_BUFFER_SIZE];
+    FolderOf(path, folder);
+    if (!ParkIn(path, folder, aside)) {
+        return false;
+    }
+    if (!MoveFileW(aside, path)) {
+        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFileParked, path, aside);
+        return false;
+    }
+    return true;
+}
+
 // The old file leaves only once the item has reached its folder: should the
 // item be unable to move there (locked, a folder that takes nothing in or
 // gives nothing out), nothing changes. The old file goes to the Recycle Bin
 // under its own name, so that Restore puts it back where it was. Whatever
-// fails after that, the item goes back where it was, or at worst stays
-// beside the old file under its parked name: nothing is ever lost.
-bool ReplaceFile(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked)
+// fails after that, the item goes back where it was, or, should another
+// program take its place meanwhile, stays beside the old file under its
+// parked name, which a box then names: nothing is ever lost unnoticed.
+MoveOutcome ReplaceFile(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked)
 {
+    wchar_t folder[PATH_BUFFER_SIZE];
     wchar_t parked[PATH_BUFFER_SIZE];
-    if (!ParkBeside(item, destination, parked)) {
-        return false;
+    FolderOf(destination, folder);
+    if (!CanLeave(destination) || !ParkIn(item, folder, parked)) {
+        return MOVE_FAILED;
     }
     FileIdentity now;
     const bool same = ReadFileIdentity(destination, &now) && SameFileIdentity(now, asked);
@@ -133,10 +165,21 @@ bool ReplaceFile(const wchar_t* item, const wchar_t* destination, const FileIden
     // shell asked to delete it for good. Nothing may replace it.
     bool taken = false;
     if (same && MoveByRename(parked, destination, &taken)) {
-        return true;
+        return MOVE_DONE;
     }
-    MoveFileW(parked, item);
-    return false;
+    if (!MoveFileW(parked, item)) {
+        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFileParked, item, parked);
+    }
+    return MOVE_STAYED;
+}
+
+// A folder whose destination is its own parent (X\\X moved up into X).
+bool IsOwnParent(const wchar_t* item, const FileIdentity& asked)
+{
+    wchar_t parent[PATH_BUFFER_SIZE];
+    FolderOf(item, parent);
+    FileIdentity parentIdentity;
+    return ReadFileIdentity(parent, &parentIdentity) && SameFileIdentity(parentIdentity, asked);
 }
 
 }  // namespace
@@ -183,16 +226,49 @@ bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, FileId
 
 // The user may take seconds to answer, and another program may change the
 // destination meanwhile: the answer was about the item the question named.
-bool MoveItem(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked)
+MoveOutcome MoveItem(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked,
+                     wchar_t* parked)
 {
     FileIdentity now;
     if (!ReadFileIdentity(destination, &now)) {
         // Nothing left to replace: the item simply moves there.
         bool taken = false;
-        return MoveByRename(item, destination, &taken);
+        return MoveByRename(item, destination, &taken) ? MOVE_DONE : MOVE_FAILED;
     }
     if (!SameFileIdentity(now, asked)) {
-        return false;
+        return MOVE_STAYED;
     }
-    return asked.folder ? ShellMoveInto(item, destination) : ReplaceFile(item, destination, asked);
+    if (!asked.folder) {
+        return ReplaceFile(item, destination, asked);
+    }
+    // Its children are to move up instead, one by one, as items of their
+    // own. Until they have, it is parked in place under a temporary name,
+    // which frees its own name for a child of that name.
+    if (IsOwnParent(item, asked)) {
+        wchar_t parent[PATH_BUFFER_SIZE];
+        FolderOf(item, parent);
+        return ParkIn(item, parent, parked) ? MOVE_DISSOLVING : MOVE_FAILED;
+    }
+    return ShellMoveInto(item, destination) ? MOVE_DONE : MOVE_FAILED;
+}
+
+void ReportNotMoved(const wchar_t* item, bool folder)
+{
+    // An item gone meanwhile was moved by someone else: no promise was broken.
+    if (PathExists(item)) {
+        ShowPathMessage(nullptr, MB_OK, kOverwriteError, folder ? kFolderNotMoved : kFileNotMoved,
+                        item, nullptr);
+    }
+}
+
+bool FinishDoubledFolder(const wchar_t* parked, const wchar_t* folder)
+{
+    // Emptied: it goes. Anything left keeps it, under its own name.
+    if (RemoveDirectoryW(parked)) {
+        return true;
+    }
+    if (!MoveFileW(parked, folder)) {
+        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFolderParked, folder, parked);
+    }
+    return false;
 }

@@ -4,6 +4,13 @@
 
 #include "base/file_handle.h"
 
+enum MoveOutcome {
+    MOVE_DONE,        // the item is at its destination, gone from its old place
+    MOVE_STAYED,      // nothing changed, as the answer or the situation wants
+    MOVE_FAILED,      // a Yes that could not be carried out: nothing changed
+    MOVE_DISSOLVING,  // a folder parked in its own parent: its children are to move up
+};
+
 // Moves the item by a plain rename, which never replaces anything: true when
 // the item is now at the destination and gone from its old place; false, with
 // *taken, when something stands at the destination (nothing has changed).
@@ -19,6 +26,16 @@ bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, FileId
 // After a Yes: moves the item over what the question named (asked), merging
 // two folders or replacing the old file, which goes to the Recycle Bin. The
 // answer holds for nothing else: when another item stands there now, nothing
-// changes; when the place is free, the item simply moves there. True when the
-// item is now at the destination and gone from its old place.
-bool MoveItem(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked);
+// changes; when the place is free, the item simply moves there. A folder
+// whose destination is its own parent is parked in place (parked,
+// PATH_BUFFER_SIZE units) for its children to move up.
+MoveOutcome MoveItem(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked,
+                     wchar_t* parked);
+
+// Says that a Yes about the item could not be carried out.
+void ReportNotMoved(const wchar_t* item, bool folder);
+
+// After its children's turns: the parked folder goes when they all left,
+// else it takes its own name (folder) back; should that be taken, a box names
+// where it is. True when it went.
+bool FinishDoubledFolder(const wchar_t* parked, const wchar_t* folder);

@@ -16,5 +16,10 @@ struct FolderTests {
     bool found;                        // it and its parent are folders
 };
 
-// Moves the item into its grandparent folder; flags: OPTF_...
-void MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests);
+// Moves the item into its grandparent folder; flags: OPTF_... . True when
+// the item is a folder moving up into its own parent (X\X into X): it is
+// parked there (parked, PATH_BUFFER_SIZE units) for its children to move up.
+bool MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests, wchar_t* parked);
+
+// Opens the folder an item moves up into (its grandparent) in Explorer.
+void OpenDestinationOf(const wchar_t* item);
