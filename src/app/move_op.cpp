@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/clash_dialog.h"
 #include "base/file_attributes.h"
 #include "base/mem.h"
 #include "text/chars.h"
@@ -182,6 +183,47 @@ bool IsOwnParent(const wchar_t* item, const FileIdentity& asked)
     return ReadFileIdentity(parent, &parentIdentity) && SameFileIdentity(parentIdentity, asked);
 }
 
+struct ClashCase {
+    bool question;
+    const char* caption;
+    const char* text;
+    bool namesItem;  // the item, then the destination; else the destination alone
+};
+
+// By ClashKind.
+const ClashCase CLASH_CASES[] = {
+    {false, kOverwriteError, kFileOntoFolder, true},
+    {false, kOverwriteError, kFolderOntoFile, true},
+    {true, kOverwriteQuestion, kFolderExists, false},
+    {true, kOverwriteQuestion, kFileExists, false},
+};
+
+// A run of one item asks in a message box; a longer one in the dialog that
+// can answer for the rest of the run, and remembers such an answer for the
+// clashes of the same kind.
+int Ask(ClashKind kind, const wchar_t* item, const wchar_t* destination, ClashPolicy* policy)
+{
+    if (policy->remembered[kind]) {
+        return policy->remembered[kind];
+    }
+    const ClashCase& c = CLASH_CASES[kind];
+    const wchar_t* first = c.namesItem ? item : destination;
+    const wchar_t* second = c.namesItem ? destination : nullptr;
+    if (!policy->many) {
+        return ShowPathMessage(nullptr, c.question ? MB_YESNO : MB_OK, c.caption, c.text, first,
+                               second);
+    }
+    bool forRest = false;
+    const int answer =
+        AskClash(c.caption, c.text, first, second, c.question, policy->laterItems, &forRest);
+    if (answer == IDCANCEL) {
+        policy->cancelled = true;
+    } else if (forRest && answer > 0) {
+        policy->remembered[kind] = answer;
+    }
+    return answer;
+}
+
 }  // namespace
 
 // A rename that succeeded has taken the item from its old name: only the new
@@ -202,26 +244,25 @@ bool MoveByRename(const wchar_t* item, const wchar_t* destination, bool* taken)
 // What stands there is read once, before the question: its kind decides the
 // box, and its identity is what a Yes applies to. Gone or unreadable since
 // the rename found the place taken: nothing to ask about, nothing moves.
-bool ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, FileIdentity* asked)
+int ResolveMoveConflict(const wchar_t* item, const wchar_t* destination, FileIdentity* asked,
+                        ClashPolicy* policy)
 {
     if (!ReadFileIdentity(destination, asked)) {
-        return false;
+        return IDNO;
     }
     if (asked->folder && PathIsFile(item)) {
-        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFileOntoFolder, item, destination);
-        return false;
+        Ask(CLASH_FILE_ONTO_FOLDER, item, destination, policy);
+        return IDNO;
     }
     if (!asked->folder && PathIsFolder(item)) {
-        ShowPathMessage(nullptr, MB_OK, kOverwriteError, kFolderOntoFile, item, destination);
-        return false;
+        Ask(CLASH_FOLDER_ONTO_FILE, item, destination, policy);
+        return IDNO;
     }
     // The item itself gone: no question.
     if (asked->folder ? !PathIsFolder(item) : !PathIsFile(item)) {
-        return false;
+        return IDNO;
     }
-    return ShowPathMessage(nullptr, MB_YESNO, kOverwriteQuestion,
-                           asked->folder ? kFolderExists : kFileExists, destination,
-                           nullptr) == IDYES;
+    return Ask(asked->folder ? CLASH_FOLDERS : CLASH_FILES, item, destination, policy);
 }
 
 // The user may take seconds to answer, and another program may change the
@@ -250,6 +291,31 @@ MoveOutcome MoveItem(const wchar_t* item, const wchar_t* destination, const File
         return ParkIn(item, parent, parked) ? MOVE_DISSOLVING : MOVE_FAILED;
     }
     return ShellMoveInto(item, destination) ? MOVE_DONE : MOVE_FAILED;
+}
+
+MoveOutcome MoveNumbered(const wchar_t* item, const wchar_t* destination, bool folder)
+{
+    wchar_t into[PATH_BUFFER_SIZE];
+    FolderOf(destination, into);
+    // The units a name may take: the path stays within PATH_LIMIT.
+    const size_t room = PATH_LIMIT - StrLen(into);
+    for (unsigned n = 2; n < 100000; ++n) {
+        wchar_t name[PATH_BUFFER_SIZE];
+        wchar_t numbered[PATH_BUFFER_SIZE];
+        if (!PathNumberedName(name, room, PathFindName(destination), n, folder)) {
+            return MOVE_FAILED;
+        }
+        PathJoin(numbered, into, name);
+        // A name taken meanwhile: the next number.
+        bool taken = false;
+        if (MoveByRename(item, numbered, &taken)) {
+            return MOVE_DONE;
+        }
+        if (!taken) {
+            return MOVE_FAILED;
+        }
+    }
+    return MOVE_FAILED;
 }
 
 void ReportNotMoved(const wchar_t* item, bool folder)

@@ -42,6 +42,9 @@ struct MoveRun {
     int next;
     unsigned flags;
     FolderTests tests;
+    ClashPolicy clashes;
+    int itemsInRun;  // named and children: what an answer for the rest may reach
+    int itemsTaken;  // of them, those whose turn has come
 };
 
 namespace {
@@ -103,6 +106,7 @@ void ResolveNext(MoveRun* run)
         return;
     }
     run->items[run->count++] = RunItem{copy, nullptr, key, ITEM_NAMED};
+    ++run->itemsInRun;
 }
 
 // Puts the item at index at, moving those from there on one place later.
@@ -160,6 +164,7 @@ void PlanDoubledFolder(MoveRun* run, const wchar_t* parked, const wchar_t* folde
             break;
         }
         ++at;
+        ++run->itemsInRun;
     } while (FindNextFileW(search, &found));
     FindClose(search);
 }
@@ -173,10 +178,18 @@ void MoveNext(MoveRun* run)
         }
         return;
     }
+    // キャンセル: this item and every later one stay; a parked folder still
+    // gets its name back.
+    ++run->itemsTaken;
+    if (run->clashes.cancelled) {
+        return;
+    }
+    run->clashes.many = run->itemsInRun > 1;
+    run->clashes.laterItems = run->itemsTaken < run->itemsInRun;
     // A folder's children open nothing each: its end opens the folder, once.
     const unsigned flags = item.role == ITEM_CHILD ? run->flags & ~unsigned{OPTF_OPEN} : run->flags;
     wchar_t parked[PATH_BUFFER_SIZE];
-    if (MoveUp(item.path, flags, &run->tests, parked)) {
+    if (MoveUp(item.path, flags, &run->tests, &run->clashes, parked)) {
         PlanDoubledFolder(run, parked, item.path);
     }
 }

@@ -8,6 +8,7 @@
 #include "base/file_attributes.h"
 #include "base/mem.h"
 #include "base/redirection.h"
+#include "resource.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -62,7 +63,8 @@ void OpenDestinationOf(const wchar_t* item)
     OpenFolder(folder);
 }
 
-bool MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests, wchar_t* parked)
+bool MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests, ClashPolicy* clashes,
+            wchar_t* parked)
 {
     wchar_t folder[PATH_BUFFER_SIZE];
     wchar_t destination[PATH_BUFFER_SIZE];
@@ -83,8 +85,13 @@ bool MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests, wchar_t* pa
     MoveOutcome outcome = MOVE_STAYED;
     if (MoveByRename(item, destination, &taken)) {
         outcome = MOVE_DONE;
-    } else if (taken && ResolveMoveConflict(item, destination, &asked)) {
-        outcome = MoveItem(item, destination, asked, parked);
+    } else if (taken) {
+        const int answer = ResolveMoveConflict(item, destination, &asked, clashes);
+        if (answer == IDYES) {
+            outcome = MoveItem(item, destination, asked, parked);
+        } else if (answer == IDC_CLASH_KEEP_BOTH) {
+            outcome = MoveNumbered(item, destination, asked.folder);
+        }
         if (outcome == MOVE_FAILED) {
             ReportNotMoved(item, asked.folder);
         }
