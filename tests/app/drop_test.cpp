@@ -5,25 +5,8 @@
 #include "support/explorer.h"
 #include "support/files.h"
 #include "support/program.h"
-#include "support/registry.h"
 
 namespace {
-
-const std::string kClsid = "{7E835470-E5B4-46C6-B201-3A20C0BF8FEE}",
-                  kVerb = "\\shell\\Vellanort.nobo";
-
-// The entries setup writes for the default command, for the test's time.
-struct DropEntry {
-    RegSaved saved{{"*" + kVerb, "Directory" + kVerb, "CLSID\\" + kClsid}};
-    bool put = Put("*") && Put("Directory") &&
-               RegPut("CLSID\\" + kClsid + "\\LocalServer32", REG_SZ,
-                      Quoted(BesideTest("nobo.exe")) + '\0');
-    static bool Put(const std::string& kind)
-    {
-        return !RegSetKeyValueA(HKEY_CLASSES_ROOT, (kind + kVerb + "\\DropTarget").c_str(), "Clsid",
-                                REG_SZ, kClsid.c_str(), static_cast<DWORD>(kClsid.size() + 1));
-    }
-};
 
 // How many entries the folder holds; only listed: a file open without delete
 // sharing could not be renamed meanwhile.
@@ -49,7 +32,7 @@ HRESULT Served(HANDLE drop)
 
 TEST(Drop, FoldersThroughTheFolderKind)
 {
-    DropEntry entry;
+    DropEntries entry;
     ASSERT_TRUE(entry.put);
     Scratch s("dropd");
     ASSERT_TRUE(MakeTree(s.Path(), {"in\\d\\x=x", "in\\e\\"}));
@@ -65,7 +48,7 @@ TEST(Drop, FoldersThroughTheFolderKind)
 // and the second selection's item moves only once the first is done.
 TEST(Drop, AnswersWhileItMoves)
 {
-    DropEntry entry;
+    DropEntries entry;
     ASSERT_TRUE(entry.put);
     Scratch s("dropbig");
     std::vector<std::string> tree = {"v\\in\\x=x", "w\\in\\{U+301C}.txt=w", "w\\in\\caf{U+00E9}=e"},
@@ -97,7 +80,7 @@ TEST(Drop, AnswersWhileItMoves)
 // after the first, and the server leaves within three seconds of its last work.
 TEST(Drop, QuestionsOneAtATimeInOrder)
 {
-    DropEntry entry;
+    DropEntries entry;
     ASSERT_TRUE(entry.put);
     Scratch s("dropq");
     const std::string tag = s.Path().substr(s.Path().rfind('\\'));
@@ -165,7 +148,7 @@ TEST(Drop, QuestionsOneAtATimeInOrder)
 // fails. The times only place the drops: whatever they meet, all must pass.
 TEST(Drop, SelectionsAcrossTheLingerServed)
 {
-    DropEntry entry;
+    DropEntries entry;
     ASSERT_TRUE(entry.put);
     Scratch s("linger");
     std::vector<std::string> tree;
