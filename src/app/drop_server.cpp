@@ -26,6 +26,7 @@ struct Server {
     bool leaving;      // the class revoked, the last calls awaited
     bool left;         // no call came while leaving: the loop ends
     QueuedDrop* drop;  // the run's items
+    int traced;        // of them, those traced
     MoveRun* run;
 };
 
@@ -88,13 +89,17 @@ void Linger()
     SetTimer(g_server.window, kLeaveTimer, SERVER_LEAVE_MS, nullptr);
 }
 
-void TraceDrop(const QueuedDrop* drop)
+// The next item of the drop traced as the ANSI command line would hold it.
+// One per step: thousands at once would keep calls waiting. A run resolves
+// all its arguments, one per step, before it moves anything, so every line
+// still comes before the first move.
+void TraceNext()
 {
-    for (int i = 0; i < drop->count; ++i) {
-        // As the ANSI command line would hold it.
+    if (g_server.traced < g_server.drop->count) {
         char ansi[1024] = "";
-        WideCharToMultiByte(CP_ACP, 0, drop->items[i], -1, ansi, sizeof ansi - 1, nullptr, nullptr);
-        GetTraceSink()("argv[%2d]=%s\r\n", i + 1, ansi);
+        WideCharToMultiByte(CP_ACP, 0, g_server.drop->items[g_server.traced], -1, ansi,
+                            sizeof ansi - 1, nullptr, nullptr);
+        GetTraceSink()("argv[%2d]=%s\r\n", ++g_server.traced, ansi);
     }
 }
 
@@ -113,11 +118,15 @@ void Step()
             ArmLinger();
             return;
         }
-        TraceDrop(g_server.drop);
+        g_server.traced = 0;
         g_server.run = StartMoveRun(g_server.drop->count, g_server.drop->items, 0);
     }
+    TraceNext();
     const bool more = g_server.run && StepMoveRun(g_server.run);
     if (!more) {
+        while (g_server.traced < g_server.drop->count) {
+            TraceNext();
+        }
         EndMoveRun(g_server.run);
         MemFree(g_server.drop);
         g_server.run = nullptr;
@@ -188,9 +197,11 @@ public:
     {
         return static_cast<DWORD>(-1);
     }
+    // While Drop reads the selection from Explorer (a call out), the next
+    // step waits: no question may open inside Drop, where Explorer waits.
     DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override
     {
-        return PENDINGMSG_WAITDEFPROCESS;
+        return PENDINGMSG_WAITNOPROCESS;
     }
 };
 

@@ -143,9 +143,11 @@ TEST(Drop, QuestionsOneAtATimeInOrder)
 }
 
 // Twenty selections, each dropped a while after the previous one's item has
-// moved: from before the server's decision to leave (two seconds idle) until
-// after it has gone. Each is served, by that server or by a new one; none
-// fails. The times only place the drops: whatever they meet, all must pass.
+// moved: ten around the moment the server stops taking new ones (2 s idle),
+// ten around the moment it leaves (a second later). Each is served, by that
+// server or by a new one; none fails. The times only place the drops on the
+// boundaries (6 and 10 ms apart, about a client's time from finding the
+// class to its first call): whatever each meets, all must pass.
 TEST(Drop, SelectionsAcrossTheLingerServed)
 {
     DropEntries entry;
@@ -156,7 +158,7 @@ TEST(Drop, SelectionsAcrossTheLingerServed)
     ASSERT_TRUE(MakeTree(s.Path(), tree));
     for (int i = 0; i <= 20; ++i) {
         const std::string d = s / ("d" + std::to_string(i));
-        if (i > 0) Sleep(i <= 10 ? 1850 + 20 * i : 2630 + 20 * i);
+        if (i > 0) Sleep(i <= 10 ? 1960 + 4 * i : 2920 + 4 * i);
         EXPECT_EQ(S_OK, Served(DropSelection("*", Widen(d + "\\in"), {L"f"}))) << i;
         EXPECT_TRUE(WaitFor([&] { return Exists(d + "\\f"); }, 60000)) << i;
     }

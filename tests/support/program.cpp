@@ -40,10 +40,16 @@ DWORD WINAPI Debug(void* param)
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
-    std::wstring line = s->line;
-    const bool started =
-        CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr,
-                       s->folder.empty() ? nullptr : s->folder.c_str(), &si, &pi);
+    // Under Wine a new process now and then dies in its start-up, before any
+    // of the program ran (ERROR_INTERNAL_ERROR, docs/wine.md): started again.
+    bool started = false;
+    for (int tries = 0; !started && (!tries || GetLastError() == ERROR_INTERNAL_ERROR) && tries < 5;
+         ++tries) {
+        std::wstring line = s->line;
+        started =
+            CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS,
+                           nullptr, s->folder.empty() ? nullptr : s->folder.c_str(), &si, &pi);
+    }
     if (started) {
         CloseHandle(pi.hThread);
         s->process = pi.hProcess;
