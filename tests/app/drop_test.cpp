@@ -77,7 +77,7 @@ TEST(Drop, AnswersWhileItMoves)
 // Three clashes in one selection answered Yes, No, Yes, and a second
 // selection dropped while the first question is open: Drop returns at once,
 // the questions come one at a time in the order given, the second selection
-// after the first, and the server leaves within three seconds of its last work.
+// after the first, and the server leaves on its own once done.
 TEST(Drop, QuestionsOneAtATimeInOrder)
 {
     DropEntries entry;
