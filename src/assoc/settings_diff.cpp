@@ -33,5 +33,6 @@ uint32_t DiffAssociationSettings(const AssociationSettings* edited,
             changed |= kind.flag;
         }
     }
-    return changed;
+    // What could not be read is left as it is.
+    return changed & ~(edited->unreadableMask | loaded->unreadableMask);
 }
