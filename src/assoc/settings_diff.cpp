@@ -33,6 +33,5 @@ uint32_t DiffAssociationSettings(const AssociationSettings* edited,
             changed |= kind.flag;
         }
     }
-    // What could not be read is left as it is.
-    return changed & ~(edited->unreadableMask | loaded->unreadableMask);
+    return changed;
 }

@@ -17,7 +17,6 @@ enum {
 unsigned DiffKindValues(const AssociationSettings* edited, const AssociationSettings* loaded,
                         const AssociationKind& kind);
 // The kinds switched on or off, and the kinds on in both whose menu text or
-// command line differ; never a kind either could not read. Symmetric in its
-// two records.
+// command line differ. Symmetric in its two records.
 uint32_t DiffAssociationSettings(const AssociationSettings* edited,
                                  const AssociationSettings* loaded);

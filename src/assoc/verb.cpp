@@ -88,14 +88,19 @@ bool SameProgram(const wchar_t* a, const wchar_t* b)
     return first[0] != L'\0' && CompareStringOrdinal(first, -1, second, -1, TRUE) == CSTR_EQUAL;
 }
 
-// An entry in place that names nobo's class (or may) while its command does
-// not start program.
-bool EntryNamesOtherProgram(int place, const AssociationKind& kind, const wchar_t* program)
+// A machine entry that names nobo's class (or may) while its command starts
+// another program.
+bool MachineNamesOtherProgram(const wchar_t* program)
 {
-    wchar_t command[CMDLINE_BUFFER_SIZE] = L"";
-    return VerbUsesClass(place, kind.className) &&
-           (ReadVerb(place, kind.className, nullptr, command) != VERB_FOUND ||
-            !SameProgram(command, program));
+    for (const AssociationKind& kind : AssociationKindTable) {
+        wchar_t command[CMDLINE_BUFFER_SIZE] = L"";
+        if (VerbUsesClass(PLACE_MACHINE, kind.className) &&
+            (ReadVerb(PLACE_MACHINE, kind.className, nullptr, command) != VERB_FOUND ||
+             !SameProgram(command, program))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool RemoveDropTarget(int place, const AssociationKind& kind)
@@ -139,11 +144,7 @@ bool WriteVerbValues(int place, HKEY verbKey, const wchar_t* menuText, const wch
     const bool ours = BuildDefaultCommandLine(program) != 0 && StrEqual(commandLine, program);
     // Explorer reaches the user's class before the machine's: a user's entry
     // names it only while no machine entry's selections go to another program.
-    bool drop = ours;
-    for (const AssociationKind& kind : AssociationKindTable) {
-        drop = drop &&
-               (place == PLACE_MACHINE || !EntryNamesOtherProgram(PLACE_MACHINE, kind, program));
-    }
+    const bool drop = ours && (place == PLACE_MACHINE || !MachineNamesOtherProgram(program));
     wchar_t icon[CMDLINE_BUFFER_SIZE];
     const bool setIcon = ((values & ASSOC_VALUE_NEW) || ((values & ASSOC_VALUE_COMMAND) && ours)) &&
                          BuildIconLocation(icon) != 0;
@@ -268,10 +269,7 @@ bool VerbUsesClass(int place, const wchar_t* className)
 bool SettleDropTargets(int place)
 {
     wchar_t server[CMDLINE_BUFFER_SIZE];
-    bool known = ReadDropTargetServer(place, server);
-    if (known && server[0] == L'\0' && place == PLACE_USER) {
-        known = ReadDropTargetServer(PLACE_MACHINE, server);
-    }
+    const bool known = ReadDropTargetServer(place, server);
     bool settled = true;
     bool used = false;
     for (const AssociationKind& kind : AssociationKindTable) {

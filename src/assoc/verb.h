@@ -48,7 +48,8 @@ bool RemoveVerb(int place, const wchar_t* className);
 // cannot be read).
 bool VerbUsesClass(int place, const wchar_t* className);
 // After a change in place: an entry there keeps its DropTarget only while
-// the class it reaches (the user's where there is one, else the machine's)
-// is served by the very program its command names; the place's class goes
-// once no entry there names it. False when either could not be done.
+// the place's class is served by the very program its command names (the
+// user's entries get a DropTarget only with the user's class, which Explorer
+// reaches first); the class goes once no entry there names it. False when
+// either could not be done.
 bool SettleDropTargets(int place);
