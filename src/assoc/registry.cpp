@@ -62,10 +62,7 @@ bool RegKeyCreate(HKEY parent, const wchar_t* name, HKEY* key, bool* created)
 
 bool RegKeyClose(HKEY key)
 {
-    const DWORD error = GetLastError();
-    const bool closed = RegCloseKey(key) == ERROR_SUCCESS;
-    SetLastError(error);
-    return closed;
+    return RegCloseKey(key) == ERROR_SUCCESS;
 }
 
 bool RegKeyDelete(HKEY parent, const wchar_t* name)

@@ -1,12 +1,13 @@
 #pragma once
 // One boolean wrapper per registry call, in UTF-16: true exactly when the
 // call returned ERROR_SUCCESS; on failure the thread's last error is the
-// call's status, so a caller can tell a key that is missing from one it may
-// not open. Keys opened only to be read ask for read access alone, so a
-// standard user sees what is registered. Values read are the default
-// (unnamed) ones; values written are strings. Every call works in the view
-// 64-bit programs see (a 32-bit program is otherwise shown its own copy of
-// keys such as the classes' CLSID).
+// call's status (a success leaves it, as the registry calls themselves do),
+// so a caller can tell a key that is missing from one it may not open. Keys
+// opened only to be read ask for read access alone, so a standard user sees
+// what is registered. Values read are the default (unnamed) ones; values
+// written are strings. Every call works in the view 64-bit programs see (a
+// 32-bit program is otherwise shown its own copy of keys such as the
+// classes' CLSID).
 #include <windows.h>
 
 // Where classes are registered: the user's own
@@ -30,7 +31,6 @@ bool RegKeyOpen(HKEY parent, const wchar_t* name, HKEY* key);
 bool RegKeyOpenToWrite(HKEY parent, const wchar_t* name, HKEY* key);
 // Opens the key when it already exists; created tells which happened (may be null).
 bool RegKeyCreate(HKEY parent, const wchar_t* name, HKEY* key, bool* created = nullptr);
-// Leaves the last error as the call before left it.
 bool RegKeyClose(HKEY key);
 // The key, when nothing is below it.
 bool RegKeyDelete(HKEY parent, const wchar_t* name);

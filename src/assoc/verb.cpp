@@ -65,27 +65,28 @@ int VerbNotRead()
     return RegKeyMissing() ? VERB_MISSING : VERB_UNREADABLE;
 }
 
-// The program a command line starts: its first argument, quotes taken off.
-void CommandProgram(const wchar_t* line, wchar_t* out)
+// The program a command line starts: its first argument, quotes taken off;
+// its length into length.
+const wchar_t* CommandProgram(const wchar_t* line, int* length)
 {
     const bool quoted = *line == L'"';
-    size_t n = 0;
-    for (const wchar_t* p = line + quoted;
-         *p != L'\0' && (quoted ? *p != L'"' : *p != L' ' && *p != L'\t'); ++p) {
-        out[n++] = *p;
+    const wchar_t* end = line + quoted;
+    while (*end != L'\0' && (quoted ? *end != L'"' : *end != L' ' && *end != L'\t')) {
+        ++end;
     }
-    out[n] = L'\0';
+    *length = static_cast<int>(end - line - quoted);
+    return line + quoted;
 }
 
-// Two command lines (CMDLINE_BUFFER_SIZE units) that start the same program,
-// its path compared as the file system compares names.
+// Two command lines that start the same program, its path compared as the
+// file system compares names.
 bool SameProgram(const wchar_t* a, const wchar_t* b)
 {
-    wchar_t first[CMDLINE_BUFFER_SIZE];
-    wchar_t second[CMDLINE_BUFFER_SIZE];
-    CommandProgram(a, first);
-    CommandProgram(b, second);
-    return first[0] != L'\0' && CompareStringOrdinal(first, -1, second, -1, TRUE) == CSTR_EQUAL;
+    int m = 0;
+    int n = 0;
+    const wchar_t* first = CommandProgram(a, &m);
+    const wchar_t* second = CommandProgram(b, &n);
+    return m != 0 && CompareStringOrdinal(first, m, second, n, TRUE) == CSTR_EQUAL;
 }
 
 // A machine entry that names nobo's class (or may) while its command starts
@@ -157,9 +158,7 @@ bool WriteVerbValues(int place, HKEY verbKey, const wchar_t* menuText, const wch
               : !(values & ASSOC_VALUE_COMMAND) || RegKeyDeleteTree(verbKey, DROP_TARGET_KEY));
     RegKeyClose(commandKey);
     if (!written && newCommand) {
-        const DWORD error = GetLastError();
         RegKeyDelete(verbKey, L"command");
-        SetLastError(error);
     }
     return written;
 }
@@ -205,8 +204,7 @@ bool WriteVerb(int place, const wchar_t* className, const wchar_t* menuText,
             RegKeyClose(verbKey);
         }
         // Never a menu entry without its command: what this call made goes
-        // again, and the refusal stays the one reported.
-        const DWORD error = GetLastError();
+        // again (which leaves the refusal the last error: it succeeds).
         if (!written && newVerb) {
             RegKeyDeleteTree(shellKey, ASSOC_VERB_KEY);
         }
@@ -214,13 +212,10 @@ bool WriteVerb(int place, const wchar_t* className, const wchar_t* menuText,
         if (!written && newShell) {
             RegKeyDelete(classKey, L"shell");
         }
-        SetLastError(error);
     }
     RegKeyClose(classKey);
     if (!written && newClass) {
-        const DWORD error = GetLastError();
         RegKeyDelete(ClassesKey(place), resolved);
-        SetLastError(error);
     }
     return written;
 }
