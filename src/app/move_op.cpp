@@ -181,7 +181,7 @@ MoveOutcome ReplaceFile(const wchar_t* item, const wchar_t* destination)
     return MOVE_STAYED;
 }
 
-// A folder whose destination is its own parent (X\\X moved up into X).
+// A folder whose destination is its own parent (X\X moved up into X).
 bool IsOwnParent(const wchar_t* item, const FileIdentity& asked)
 {
     wchar_t parent[PATH_BUFFER_SIZE];
