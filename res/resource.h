@@ -32,3 +32,8 @@
 // Commands added to the association dialog's system menu.
 #define IDM_RESET_SETTINGS 40005
 #define IDM_ABOUT 40006
+
+// The question about a clash in a run of many items: its answer "keep both"
+// and its box "the same answer for the rest".
+#define IDC_CLASH_KEEP_BOTH 1300
+#define IDC_CLASH_FOR_REST 1301

@@ -109,6 +109,15 @@ int main(int argc, char** argv)
     ok &= Shoot(box, "clash-question");
     Press(box, IDNO);
     clash.Wait();
+    // A selection of many: the dialog that can answer for the rest.
+    MakeTree("C:", {"work\\inbox\\写真.jpg=new", "work\\写真.jpg=old"});
+    Program many(NoboLine(Quoted("C:\\work\\inbox\\report.txt") + " " +
+                          Quoted("C:\\work\\inbox\\写真.jpg")));
+    HWND dialog = many.Next();
+    ok &= Shoot(dialog, "clash-dialog");
+    SendMessageW(GetDlgItem(dialog, IDC_CLASH_FOR_REST), BM_SETCHECK, BST_CHECKED, 0);
+    Press(dialog, IDNO);
+    many.Wait();
     RemoveTree("C:\\work");
     RemoveTree("C:\\Program Files\\nobo");
     return ok ? 0 : 1;

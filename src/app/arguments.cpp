@@ -152,52 +152,42 @@ bool SameItem(const wchar_t* argument, const wchar_t* parsed)
 
 }  // namespace
 
-void FreeArgumentList(wchar_t** list, int count)
+struct ArgumentParse {
+    FolderParse folder;
+};
+
+ArgumentParse* StartArgumentParse()
 {
-    for (int i = 0; i < count; ++i) {
-        MemFree(list[i]);
+    ArgumentParse* parse = static_cast<ArgumentParse*>(malloc(sizeof(ArgumentParse)));
+    if (parse) {
+        MemZero(parse, sizeof *parse);
     }
-    MemFree(list);
+    return parse;
 }
 
-wchar_t** ResolveArguments(int candidates, wchar_t** argv, int* resolved)
+void EndArgumentParse(ArgumentParse* parse)
 {
-    wchar_t** list = static_cast<wchar_t**>(malloc((candidates + 1) * sizeof(wchar_t*)));
-    if (!list) {
-        return nullptr;
+    if (parse) {
+        ForgetFolder(&parse->folder);
+        MemFree(parse);
     }
-    *resolved = 0;
-    FolderParse parse = {};
-    for (int i = 0; i < candidates; ++i) {
-        if (PathHasStrippedName(argv[i])) {
-            // Candidates start at argument 1.
-            GetTraceSink()("argv[%2d] ignored: a name ends in a dot or a space\r\n", i + 1);
-            continue;
-        }
-        wchar_t full[PATH_BUFFER_SIZE];
-        wchar_t next[PATH_BUFFER_SIZE];
-        wchar_t path[PATH_BUFFER_SIZE];
-        if (!FullPath(full, argv[i]) || !PathExists(full)) {
-            continue;
-        }
-        const bool nextShares = i + 1 < candidates && !PathHasStrippedName(argv[i + 1]) &&
-                                FullPath(next, argv[i + 1]) && SameFolderText(full, next);
-        if (!ResolveCandidate(&parse, path, full, nextShares) || !SameItem(full, path)) {
-            continue;
-        }
-        const size_t size = (StrLen(path) + 1) * sizeof(wchar_t);
-        wchar_t* copy = static_cast<wchar_t*>(malloc(size));
-        if (!copy) {
-            ForgetFolder(&parse);
-            FreeArgumentList(list, *resolved);
-            return nullptr;
-        }
-        memcpy(copy, path, size);
-        list[(*resolved)++] = copy;
+}
+
+bool ResolveArgument(ArgumentParse* parse, int candidates, wchar_t** argv, int i, wchar_t* out)
+{
+    if (PathHasStrippedName(argv[i])) {
+        // Candidates start at argument 1.
+        GetTraceSink()("argv[%2d] ignored: a name ends in a dot or a space\r\n", i + 1);
+        return false;
     }
-    ForgetFolder(&parse);
-    list[*resolved] = nullptr;
-    return list;
+    wchar_t full[PATH_BUFFER_SIZE];
+    wchar_t next[PATH_BUFFER_SIZE];
+    if (!FullPath(full, argv[i]) || !PathExists(full)) {
+        return false;
+    }
+    const bool nextShares = i + 1 < candidates && !PathHasStrippedName(argv[i + 1]) &&
+                            FullPath(next, argv[i + 1]) && SameFolderText(full, next);
+    return ResolveCandidate(&parse->folder, out, full, nextShares) && SameItem(full, out);
 }
 
 bool ShellResolvePath(wchar_t* out, const wchar_t* path)

@@ -8,6 +8,7 @@
 #include "base/file_attributes.h"
 #include "base/mem.h"
 #include "base/redirection.h"
+#include "resource.h"
 #include "text/path.h"
 #include "text/str.h"
 
@@ -51,31 +52,52 @@ void OpenFolder(const wchar_t* folder)
 
 }  // namespace
 
-void MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests)
+void OpenDestinationOf(const wchar_t* item)
 {
-    // One spare unit: "C:" may become "C:\" below.
+    // One spare unit: "C:" would open the drive's current folder, not its root.
     wchar_t folder[PATH_BUFFER_SIZE + 1];
+    StrCopyBounded(PATH_BUFFER_SIZE, folder, item);
+    PathStripLast(folder);
+    PathStripLast(folder);
+    PathDriveToRoot(folder);
+    OpenFolder(folder);
+}
+
+bool MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests, ClashPolicy* clashes,
+            wchar_t* parked)
+{
+    wchar_t folder[PATH_BUFFER_SIZE];
     wchar_t destination[PATH_BUFFER_SIZE];
     StrCopyBounded(PATH_BUFFER_SIZE, folder, item);
     PathStripLast(folder);
     if (!FoldersFound(folder, tests)) {
-        return;
+        return false;
     }
     PathJoin(destination, folder, PathFindName(item));
     // A redirected program would act on the item's twin, not on the item.
     if (StrEqualNoCase(item, destination) || PathIsRedirected(item) ||
         PathIsRedirected(destination)) {
-        return;
+        return false;
     }
     // The clash rules apply only where the plain rename found the place taken.
     bool taken = false;
     FileIdentity asked;
-    const bool moved = MoveByRename(item, destination, &taken) ||
-                       (taken && ResolveMoveConflict(item, destination, &asked) &&
-                        MoveItem(item, destination, asked));
-    if (moved && (flags & OPTF_OPEN)) {
-        // "C:" would open the drive's current folder, not its root.
-        PathDriveToRoot(folder);
-        OpenFolder(folder);
+    MoveOutcome outcome = MOVE_STAYED;
+    if (MoveByRename(item, destination, &taken)) {
+        outcome = MOVE_DONE;
+    } else if (taken) {
+        const int answer = ResolveMoveConflict(item, destination, &asked, clashes);
+        if (answer == IDYES) {
+            outcome = MoveItem(item, destination, asked, parked);
+        } else if (answer == IDC_CLASH_KEEP_BOTH) {
+            outcome = MoveNumbered(item, destination, asked.folder);
+        }
+        if (outcome == MOVE_FAILED) {
+            ReportNotMoved(item, asked.folder);
+        }
     }
+    if (outcome == MOVE_DONE && (flags & OPTF_OPEN)) {
+        OpenDestinationOf(item);
+    }
+    return outcome == MOVE_DISSOLVING;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // One item moved up one level.
+#include "app/move_op.h"
 #include "text/path.h"
 
 enum {
@@ -16,5 +17,12 @@ struct FolderTests {
     bool found;                        // it and its parent are folders
 };
 
-// Moves the item into its grandparent folder; flags: OPTF_...
-void MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests);
+// Moves the item into its grandparent folder; flags: OPTF_... . True when
+// the item is a folder moving up into its own parent (X\X into X): it is
+// parked there (parked, PATH_BUFFER_SIZE units) for its children to move up.
+// Its clashes are asked, or answered, as the run's clashes decide.
+bool MoveUp(const wchar_t* item, unsigned flags, FolderTests* tests, ClashPolicy* clashes,
+            wchar_t* parked);
+
+// Opens the folder an item moves up into (its grandparent) in Explorer.
+void OpenDestinationOf(const wchar_t* item);

@@ -1,7 +1,7 @@
 #include "app/run.h"
 
-#include "app/arguments.h"
 #include "app/drop_server.h"
+#include "app/move_run.h"
 #include "app/move_up.h"
 #include "assoc/assoc_dialog.h"
 #include "base/system_library.h"
@@ -71,14 +71,8 @@ int RunMain(int count, wchar_t** argv)
 
 void MovePaths(int count, wchar_t** paths, unsigned flags)
 {
-    int resolved = 0;
-    wchar_t** items = ResolveArguments(count, paths, &resolved);
-    if (!items) {
-        return;
+    MoveRun* run = StartMoveRun(count, paths, flags);
+    while (StepMoveRun(run)) {
     }
-    FolderTests tests = {};
-    for (int i = 0; i < resolved; ++i) {
-        MoveUp(items[i], flags, &tests);
-    }
-    FreeArgumentList(items, resolved);
+    EndMoveRun(run);
 }

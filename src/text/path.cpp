@@ -134,6 +134,43 @@ bool PathHasStrippedName(const C* path)
     }
 }
 
+template <typename C>
+bool PathNumberedName(C* out, size_t size, const C* name, unsigned n, bool folder)
+{
+    // The number goes before the last dot, unless that dot leads the name.
+    const size_t length = StrLen(name);
+    size_t at = length;
+    for (size_t i = length; !folder && i-- > 1;) {
+        if (name[i] == '.' && !IsSecondUnitAt(name, i)) {
+            at = i;
+            break;
+        }
+    }
+    C number[16];
+    size_t digits = 0;
+    do {
+        number[digits++] = static_cast<C>('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    if (length + digits + 3 >= size) {
+        return false;
+    }
+    size_t k = 0;
+    for (size_t i = 0; i < at; ++i) {
+        out[k++] = name[i];
+    }
+    out[k++] = ' ';
+    out[k++] = '(';
+    while (digits > 0) {
+        out[k++] = number[--digits];
+    }
+    out[k++] = ')';
+    for (size_t i = at; i <= length; ++i) {
+        out[k++] = name[i];
+    }
+    return true;
+}
+
 template bool PathIsSeparatorAt(const char*, unsigned);
 template bool PathIsSeparatorAt(const wchar_t*, unsigned);
 template char* PathStripLast(char*);
@@ -146,3 +183,5 @@ template void PathDriveToRoot(char*);
 template void PathDriveToRoot(wchar_t*);
 template bool PathHasStrippedName(const char*);
 template bool PathHasStrippedName(const wchar_t*);
+template bool PathNumberedName(char*, size_t, const char*, unsigned, bool);
+template bool PathNumberedName(wchar_t*, size_t, const wchar_t*, unsigned, bool);

@@ -4,6 +4,8 @@
 // character of its own, never the trail byte of a double-byte character. A
 // cut never splits a character.
 
+#include <stddef.h>
+
 enum {
     PATH_BUFFER_SIZE = 261,  // MAX_PATH + 1 units
     PATH_LIMIT = 259,        // the longest path, in units, without its NUL
@@ -27,6 +29,13 @@ const C* PathFindName(const C* path);
 // character.
 template <typename C>
 void PathJoin(C* out, const C* folder, const C* name);
+
+// The name numbered n, into size units: " (n)" before its last extension
+// ("a.tar.gz" gives "a.tar (2).gz"), or at the end of a folder's name, a name
+// without an extension, or one whose only dot leads it (".gitignore (2)").
+// False when it does not fit; out is then not written.
+template <typename C>
+bool PathNumberedName(C* out, size_t size, const C* name, unsigned n, bool folder);
 
 // "X:" names the current folder of drive X, not its root: turns it into "X:\".
 // Other paths are left alone. folder must have room for one more unit.

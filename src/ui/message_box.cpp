@@ -26,15 +26,21 @@ int ShowMessageF(HWND owner, UINT type, const char* caption, const char* format,
     return MessageBoxA(owner, text, caption, type);
 }
 
+void FormatPathMessage(const char* caption, const char* format, const wchar_t* first,
+                       const wchar_t* second, PathMessage* out)
+{
+    WCHAR wideFormat[512];
+    FromShiftJis(caption, out->caption, sizeof out->caption / sizeof out->caption[0]);
+    FromShiftJis(format, wideFormat, sizeof wideFormat / sizeof wideFormat[0]);
+    const wchar_t* const paths[] = {first, second};
+    StrFillBounded(sizeof out->text / sizeof out->text[0], out->text, wideFormat, paths,
+                   second ? 2 : 1);
+}
+
 int ShowPathMessage(HWND owner, UINT type, const char* caption, const char* format,
                     const wchar_t* first, const wchar_t* second)
 {
-    WCHAR wideCaption[128];
-    WCHAR wideFormat[512];
-    WCHAR text[1024];
-    FromShiftJis(caption, wideCaption, sizeof wideCaption / sizeof wideCaption[0]);
-    FromShiftJis(format, wideFormat, sizeof wideFormat / sizeof wideFormat[0]);
-    const wchar_t* const paths[] = {first, second};
-    StrFillBounded(sizeof text / sizeof text[0], text, wideFormat, paths, second ? 2 : 1);
-    return MessageBoxW(owner, text, wideCaption, type);
+    PathMessage message;
+    FormatPathMessage(caption, format, first, second, &message);
+    return MessageBoxW(owner, message.text, message.caption, type);
 }

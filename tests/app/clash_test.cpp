@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+#include "resource.h"
+
+#include "support/explorer.h"
 #include "support/files.h"
 #include "support/program.h"
 
@@ -82,3 +85,107 @@ TEST(Clash, BoxesAnswersAndWhatStays)
 }
 
 }  // namespace
+
+// A run of many items: one dialog per clash, whose answer may serve the rest
+// of the run. Each row runs as a command line and as a dropped selection.
+struct RunRow {
+    const char* name;
+    std::vector<std::string> tree;   // items in w\in; "=old": old files, recycled when replaced
+    std::vector<std::string> items;  // names in w\in, in order
+    std::vector<int> answers;
+    const char* boxes;  // each box's buttons: Q question, R with the box for the rest, E error
+    const char* after;
+    size_t recycled;
+    std::vector<std::pair<const char*, const char*>> renames = {};  // while the first box waits
+};
+
+// clang-format off
+const RunRow kRuns[] = {
+    {"one item: today's box", {"w\\in\\a=new", "w\\a=old"}, {"a"}, {IDYES}, "M", "w\\ w\\a=new w\\in\\", 1},
+    {"five clashes of seven, Yes for the rest", {"w\\in\\a=A", "w\\in\\b=B", "w\\in\\c=C", "w\\in\\d=D",
+     "w\\in\\e=E", "w\\in\\f=F", "w\\in\\g=G", "w\\a=old", "w\\c=old", "w\\d=old", "w\\f=old", "w\\g=old"},
+     {"a", "b", "c", "d", "e", "f", "g"}, {IDYES | kForRest}, "QR",
+     "w\\ w\\a=A w\\b=B w\\c=C w\\d=D w\\e=E w\\f=F w\\g=G w\\in\\", 5},
+    {"five clashes of seven, No for the rest", {"w\\in\\a=A", "w\\in\\b=B", "w\\in\\c=C", "w\\in\\d=D",
+     "w\\in\\e=E", "w\\in\\f=F", "w\\in\\g=G", "w\\a=old", "w\\c=old", "w\\d=old", "w\\f=old", "w\\g=old"},
+     {"a", "b", "c", "d", "e", "f", "g"}, {IDNO | kForRest}, "QR", "w\\ w\\a=old w\\b=B w\\c=old w\\d=old "
+     "w\\e=E w\\f=old w\\g=old w\\in\\ w\\in\\a=A w\\in\\c=C w\\in\\d=D w\\in\\f=F w\\in\\g=G", 0},
+    // Files for the rest; the folder, another kind, is asked: it comes last.
+    // Typed: an access key; then Enter (はい) and Esc (キャンセル) below.
+    {"keep both", {"w\\in\\a.txt=A", "w\\a.txt=old", "w\\in\\b.txt=B", "w\\b.txt=old", "w\\b (2).txt=old",
+     "w\\in\\.gitignore=G", "w\\.gitignore=old", "w\\in\\d\\f=F", "w\\d\\g=old"},
+     {"a.txt", "b.txt", ".gitignore", "d"}, {kKey | 'K', IDC_CLASH_KEEP_BOTH | kForRest,
+     IDC_CLASH_KEEP_BOTH}, "QR QR Q", "w\\ w\\.gitignore (2)=G w\\.gitignore=old w\\a (2).txt=A "
+     "w\\a.txt=old w\\b (2).txt=old w\\b (3).txt=B w\\b.txt=old w\\d (2)\\ w\\d (2)\\f=F w\\d\\ "
+     "w\\d\\g=old w\\in\\", 0},
+    {"cancel at the second of five clashes", {"w\\in\\a=A", "w\\in\\b=B", "w\\in\\c=C", "w\\in\\d=D",
+     "w\\in\\e=E", "w\\in\\f=F", "w\\a=old", "w\\b=old", "w\\c=old", "w\\d=old", "w\\e=old"},
+     {"a", "b", "c", "d", "e", "f"}, {kKey | VK_RETURN, kKey | VK_ESCAPE}, "QR QR", "w\\ w\\a=A w\\b=old w\\c=old "
+     "w\\d=old w\\e=old w\\in\\ w\\in\\b=B w\\in\\c=C w\\in\\d=D w\\in\\e=E w\\in\\f=F", 1},
+    {"files answered for the rest, then a folder asks once", {"w\\in\\a=A", "w\\in\\b=B",
+     "w\\in\\d\\f=F", "w\\in\\e\\h=H", "w\\a=old", "w\\b=old", "w\\d\\g=old", "w\\e=old"},
+     {"a", "d", "b", "e"}, {IDYES | kForRest, IDNO, IDOK}, "QR QR E", "w\\ w\\a=A w\\b=B w\\d\\ "
+     "w\\d\\g=old w\\e=old w\\in\\ w\\in\\d\\ w\\in\\d\\f=F w\\in\\e\\ w\\in\\e\\h=H", 2},
+    // Another program puts a folder in place of a later destination: that
+    // item is another kind of clash, asked, and stays.
+    {"a later destination replaced by a folder meanwhile", {"w\\in\\a=A", "w\\in\\b=B",
+     "w\\in\\c=C", "w\\a=old", "w\\b=old", "w\\c=old", "x\\b\\k=K"}, {"a", "b", "c"},
+     {IDYES | kForRest, IDOK}, "QR ER", "w\\ w\\a=A w\\b\\ w\\b\\k=K w\\c=C w\\in\\ w\\in\\b=B "
+     "x\\ x\\old=old", 2, {{"w\\b", "x\\old"}, {"x\\b", "w\\b"}}},
+};
+// clang-format on
+
+const RunRow* g_run;
+std::string g_root;
+
+void AtFirstBox(size_t box, void*)
+{
+    for (const auto& [from, to] : g_run->renames)
+        if (box == 0) MoveFileA((g_root + "\\" + from).c_str(), (g_root + "\\" + to).c_str());
+}
+
+// Q: はい, いいえ, 両方残す and キャンセル; E: OK; R: and the box for the rest;
+// M: a message box's はい and いいえ.
+std::string Shape(const Box& box)
+{
+    if (box.buttons == "はい(&Y)|いいえ(&N)") return "M";
+    const char* rest = "|残りの項目にも同じ答えを使う(&A)";
+    std::string b = box.buttons, shape;
+    if (b.size() > strlen(rest) && b.compare(b.size() - strlen(rest), b.npos, rest) == 0)
+        b.resize(b.size() - strlen(rest)), shape = "R";
+    return (b == "はい(&Y)|いいえ(&N)|両方残す(&K)|キャンセル" ? "Q" : b == "OK" ? "E" : b) + shape;
+}
+
+TEST(Clash, RunOfManyItems)
+{
+    DropEntries entries;
+    ASSERT_TRUE(entries.put);
+    for (const RunRow& row : kRuns) {
+        for (bool drop : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (drop ? ", dropped" : ", command line"));
+            Scratch s("run");
+            g_run = &row, g_root = s.Path();
+            const std::string tag = "." + g_root.substr(g_root.rfind('\\') + 1);
+            std::vector<std::string> tree = row.tree;
+            for (std::string& e : tree)
+                if (e.size() > 4 && e.compare(e.size() - 4, 4, "=old") == 0) e += tag;
+            ASSERT_TRUE(MakeTree(g_root, tree));
+            const std::vector<std::string> before = BinContents();
+            std::string line;
+            for (const std::string& item : row.items) line += " " + Quoted(s / "w\\in\\" + item);
+            const Outcome run = drop
+                                    ? DropNobo("*", s / "w\\in", row.items, row.answers, AtFirstBox)
+                                    : RunNobo(line.substr(1), row.answers, AtFirstBox);
+            std::string shapes;
+            for (const Box& box : run.boxes) shapes += (shapes.empty() ? "" : " ") + Shape(box);
+            EXPECT_EQ(row.boxes, shapes);
+            std::string after = ListTree(g_root);
+            for (size_t at; (at = after.find(tag)) != std::string::npos;)
+                after.erase(at, tag.size());
+            EXPECT_EQ(row.after, after);
+            const std::vector<std::string> bin = BinContents();
+            EXPECT_EQ(row.recycled, std::count(bin.begin(), bin.end(), "old" + tag) -
+                                        std::count(before.begin(), before.end(), "old" + tag));
+        }
+    }
+}

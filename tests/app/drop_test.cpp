@@ -5,25 +5,8 @@
 #include "support/explorer.h"
 #include "support/files.h"
 #include "support/program.h"
-#include "support/registry.h"
 
 namespace {
-
-const std::string kClsid = "{7E835470-E5B4-46C6-B201-3A20C0BF8FEE}",
-                  kVerb = "\\shell\\Vellanort.nobo";
-
-// The entries setup writes for the default command, for the test's time.
-struct DropEntry {
-    RegSaved saved{{"*" + kVerb, "Directory" + kVerb, "CLSID\\" + kClsid}};
-    bool put = Put("*") && Put("Directory") &&
-               RegPut("CLSID\\" + kClsid + "\\LocalServer32", REG_SZ,
-                      Quoted(BesideTest("nobo.exe")) + '\0');
-    static bool Put(const std::string& kind)
-    {
-        return !RegSetKeyValueA(HKEY_CLASSES_ROOT, (kind + kVerb + "\\DropTarget").c_str(), "Clsid",
-                                REG_SZ, kClsid.c_str(), static_cast<DWORD>(kClsid.size() + 1));
-    }
-};
 
 const struct {
     const char* what;
@@ -37,7 +20,7 @@ const struct {
 
 TEST(Drop, OneServerMovesTheSelection)
 {
-    DropEntry entry;
+    DropEntries entry;
     ASSERT_TRUE(entry.put);
     for (const auto& row : kSelections) {
         SCOPED_TRACE(row.what);
@@ -70,7 +53,7 @@ TEST(Drop, OneServerMovesTheSelection)
 // after the first, and the server leaves within three seconds of its last work.
 TEST(Drop, QuestionsOneAtATimeInOrder)
 {
-    DropEntry entry;
+    DropEntries entry;
     ASSERT_TRUE(entry.put);
     Scratch s("dropq");
     const std::string tag = s.Path().substr(s.Path().rfind('\\'));

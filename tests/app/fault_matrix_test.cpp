@@ -19,19 +19,22 @@ struct Cell {
     std::vector<std::string> tree;  // "path=label": the originals
     const char* item;
     std::vector<int> answers;
-    // While the first box waits: items renamed (from, to) by another program.
+    // While box renameAt waits: items renamed (from, to) by another program.
     std::vector<std::pair<const char*, const char*>> renames;
     const char* outcome;  // under Wine: boxes | where each original is
     const char* windows;
-    bool lockItem = false;            // ... and the item opened there without sharing
-    bool binUnusable = false;         // nothing can go to the Recycle Bin
-    const char* immutable = nullptr;  // a folder that takes nothing in, gives nothing out
+    bool lockItem = false;         // ... and the item opened there without sharing
+    bool binUnusable = false;      // nothing can go to the Recycle Bin
+    const char* chattr = nullptr;  // "+i folder": takes nothing in, gives nothing out;
+                                   // "+a folder": takes in, gives nothing out
+    size_t renameAt = 0;
 };
 
 // clang-format off
 const Cell kCells[] = {
     {"item opened elsewhere without sharing while its question waits, Yes",
-     {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f", {IDYES}, {}, "Q:Yes | item:w\\in old:w", "same", true},
+     {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f", {IDYES}, {}, "Q:Yes E:OK | item:w\\in old:w", "same",
+     true},
     // The answer applies to what the question named, nothing else.
     {"folder question, the folder replaced by a file before Yes",
      {"w\\in\\D\\a=item", "w\\D\\g=old", "aside\\D=precious"}, "w\\in\\D", {IDYES},
@@ -46,13 +49,20 @@ const Cell kCells[] = {
     {"Recycle Bin unusable, delete for good declined", {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f",
      {IDYES, IDNO}, {}, "Q:Yes shell \"ファイルの削除の確認\":No | item:w\\in old:w", "same", false,
      true},
+    // The item parked beside the old file cannot go back: a box names where it is.
+    {"... and the item's old name taken meanwhile", {"w\\in\\f=item", "w\\f=old", "aside\\f=other"},
+     "w\\in\\f", {IDYES, IDNO}, {{"aside\\f", "w\\in\\f"}},
+     "Q:Yes shell \"ファイルの削除の確認\":No E:OK | item:w old:w other:w\\in", "same", false, true,
+     nullptr, 1},
     // Opened for deleting but not movable: the old file must stay.
     {"item's folder immutable (chattr +i), Yes", {"w\\in\\f=item", "w\\f=old"}, "w\\in\\f",
-     {IDYES}, {}, "Q:Yes | item:w\\in old:w", "same: a folder where one may delete but not add",
-     false, false, "w\\in"},
+     {IDYES}, {}, "Q:Yes E:OK | item:w\\in old:w",
+     "same: a folder where one may delete but not add", false, false, "+i w\\in"},
+    {"destination folder takes files in, lets none out (chattr +a), Yes", {"w\\in\\f=item",
+     "w\\f=old"}, "w\\in\\f", {IDYES}, {}, "Q:Yes E:OK | item:w\\in old:w",
+     "same: a folder where one may add but not delete", false, false, "+a w"},
     {"folder inside a same-named folder (X\\X), Yes", {"w\\X\\X\\f=inner", "w\\X\\g=outer"},
-     "w\\X\\X", {IDYES}, {}, "Q:Yes | inner:w\\X\\X outer:w\\X",
-     "not verified: the shell merges X\\X into X (inner:w\\X) or refuses"},
+     "w\\X\\X", {IDYES}, {}, "Q:Yes | inner:w\\X outer:w\\X", "same"},
 };
 // clang-format on
 
@@ -65,7 +75,7 @@ void AtFirstBox(size_t box, void* root)
 {
     const std::string& r = *static_cast<std::string*>(root);
     for (const auto& [from, to] : g_cell->renames)
-        if (box == 0) MoveFileA((r + "\\" + from).c_str(), (r + "\\" + to).c_str());
+        if (box == g_cell->renameAt) MoveFileA((r + "\\" + from).c_str(), (r + "\\" + to).c_str());
     if (box == 0 && g_cell->lockItem)
         g_locked = CreateFileA((r + "\\" + g_cell->item).c_str(), GENERIC_READ, 0, nullptr,
                                OPEN_EXISTING, 0, nullptr);
@@ -122,13 +132,15 @@ TEST(FaultMatrix, EveryOriginalIsFoundAgain)
             ASSERT_TRUE(WriteBytes(noBinFile, ""));
             SetEnvironmentVariableA("XDG_DATA_HOME", noBin.c_str());
         }
-        if (cell.immutable && !RunUnix("chattr +i", s / cell.immutable)) {
-            printf("[  SKIPPED ] %s: chattr +i is not possible here\n", cell.name);
+        const std::string attribute = cell.chattr ? std::string(cell.chattr, 2) : "",
+                          folder = cell.chattr ? s / (cell.chattr + 3) : "";
+        if (cell.chattr && !RunUnix("chattr " + attribute, folder)) {
+            printf("[  SKIPPED ] %s: chattr is not possible here\n", cell.name);
             continue;
         }
         g_cell = &cell;
         const Outcome run = RunNobo(Quoted(s / cell.item), cell.answers, AtFirstBox, &root);
-        if (cell.immutable) RunUnix("chattr -i", s / cell.immutable);
+        if (cell.chattr) RunUnix("chattr -" + attribute.substr(1), folder);
         SetEnvironmentVariableA("XDG_DATA_HOME", bin);
         if (g_locked != INVALID_HANDLE_VALUE) CloseHandle(g_locked);
         g_locked = INVALID_HANDLE_VALUE;

@@ -22,27 +22,37 @@ struct OpenRecorder {
 };
 
 // "C:" names the drive's current folder, here a scratch folder and not the
-// root: an item in C:\ must stay, never go into that folder, and the folder
-// opened after a move into C:\ must be C:\ itself.
+// root: an item in C:\ must stay, never go into that folder, a folder merged
+// into C:\ goes into the root's folder, and the folder opened after a move
+// into C:\ must be C:\ itself.
 TEST(Move, DriveRoots)
 {
     OpenRecorder recorder;
     Scratch s("cwd");
     const std::string tag = std::to_string(GetCurrentProcessId()), item = "C:\\nobo-root-" + tag,
-                      inner = "C:\\nobo-w-" + tag, moved = "C:\\nobo-x-" + tag;
+                      inner = "C:\\nobo-w-" + tag, moved = "C:\\nobo-x-" + tag,
+                      merged = "C:\\nobo-m-" + tag;
     ASSERT_TRUE(
-        MakeTree("C:", {"nobo-root-" + tag + "=root", "nobo-w-" + tag + "\\nobo-x-" + tag + "=x"}));
+        MakeTree("C:", {"nobo-root-" + tag + "=root", "nobo-w-" + tag + "\\nobo-x-" + tag + "=x",
+                        "nobo-w-" + tag + "\\nobo-m-" + tag + "\\f=m", "nobo-m-" + tag + "\\g=g"}));
     RemoveTree("C:\\opened");
-    Program nobo(NoboLine(Quoted(item) + " C:\\ /open " + Quoted(inner + "\\nobo-x-" + tag)),
+    Program nobo(NoboLine(Quoted(item) + " C:\\ /open " + Quoted(inner + "\\nobo-x-" + tag) + " " +
+                          Quoted(inner + "\\nobo-m-" + tag)),
                  s.Path());
-    EXPECT_EQ(nullptr, nobo.Next());
+    // The merge's question, then (Wine-specific: its shell merges no folders)
+    // the box that says the folder stayed.
+    const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version");
+    for (int answer : {IDYES, IDOK})
+        if (HWND box = nobo.Next()) Press(box, answer);
     EXPECT_EQ(0, nobo.Wait());
     EXPECT_EQ("root", ReadBytes(item));
     EXPECT_EQ("x", ReadBytes(moved));
+    EXPECT_EQ("m", ReadBytes((wine ? inner + "\\nobo-m-" + tag : merged) + "\\f"));
     EXPECT_TRUE(WaitFor([] { return Exists("C:\\opened"); }, 15000));
     Sleep(500);
     EXPECT_EQ("", ListTree(s.Path()));
-    for (const std::string& p : {item, inner, moved, std::string("C:\\opened")}) RemoveTree(p);
+    for (const std::string& p : {item, inner, moved, merged, std::string("C:\\opened")})
+        RemoveTree(p);
 }
 
 struct MoveRow {
@@ -81,9 +91,10 @@ const MoveRow kMoves[] = {
     {"the items of two folders with the same names", {"p\\A\\x.txt=1", "p\\A\\y.txt=2",
      "q\\B\\x.txt=3", "q\\B\\y.txt=4"}, L"@\\p\\A\\x.txt @\\p\\A\\y.txt @\\q\\B\\x.txt @\\q\\B\\y.txt",
      "p\\ p\\A\\ p\\x.txt=1 p\\y.txt=2 q\\ q\\B\\ q\\x.txt=3 q\\y.txt=4", 0, {}},
-    {"read-only file, twice, a missing one between", {"w\\in\\ro=r"},
-     L"\"@\\w\\in\\ro\" \"@\\w\\in\\missing\" \"@\\w\\in\\ro\"", "w\\ w\\in\\ w\\ro=r", 0, {}, {},
-     "w\\in\\ro"},
+    // Each item acted on once: one question for a clash named twice.
+    {"read-only file and a clash, each twice, a missing one between", {"w\\in\\ro=r",
+     "w\\in\\c=new", "w\\c=old"}, L"@\\w\\in\\ro @\\w\\in\\c @\\w\\in\\missing @\\W\\IN\\RO @\\w\\in\\c",
+     "w\\ w\\c=old w\\in\\ w\\in\\c=new w\\ro=r", 0, {IDNO}, {}, "w\\in\\ro"},
     // Code page 932 has no exact form for these: its look-alikes stand beside.
     {"names beyond code page 932 beside their look-alikes", {"w\\in\\cafe=e",
      "w\\in\\caf{U+00E9}=acute", "w\\in\\x\\", "w\\in\\x{U+00A5}=yen", "w\\in\\10時{U+301C}=wave",
@@ -119,13 +130,21 @@ const MoveRow kMoves[] = {
     {"/open in any case", {"w\\in\\a=a", "w\\in\\c=c", "v\\in\\b=b"},
      L"\"@\\W\\IN\\a\" /oPEN \"@\\W\\IN\\c\" \"@\\w\\in\\gone\" \"@\\v\\in\\b\"",
      "v\\ v\\b=b v\\in\\ v\\opened= w\\ w\\a=a w\\c=c w\\in\\ w\\opened=", 0, {}},
-    // Wine-specific: its shell merges no folders, so v\in\X stays and v is not
-    // opened (Windows merges it into v\X and opens v).
+    // Wine-specific: its shell merges no folders, so v\in\X stays, a box says
+    // so and v is not opened (Windows merges it into v\X and opens v).
     {"/open, a failed and a declined move",
      {"v\\in\\X\\f=x", "v\\X\\g=g", "w\\in\\a=a", "w\\a=old", "u\\in\\c=c"},
      L"/open \"@\\v\\in\\X\" \"@\\w\\in\\a\" \"@\\u\\in\\c\"",
      "u\\ u\\c=c u\\in\\ u\\opened= v\\ v\\X\\ v\\X\\g=g v\\in\\ v\\in\\X\\ v\\in\\X\\f=x "
-     "w\\ w\\a=old w\\in\\ w\\in\\a=a", 0, {IDYES, IDNO}},
+     "w\\ w\\a=old w\\in\\ w\\in\\a=a", 0, {IDYES, IDOK, IDNO}},
+    // An archive unpacked into a folder of its own name: the inner folder
+    // dissolves into the outer one (opened once); a clash declined inside
+    // keeps it, under its own name (not opened).
+    {"folders moved up into their own parents, a clash inside declined", {"w\\f\\F\\a=a",
+     "w\\f\\F\\s\\c=c", "w\\f\\F\\b=new", "w\\f\\b=old", "v\\d\\d\\d\\x=x"},
+     L"@\\w\\f\\F /open @\\v\\d\\d", "v\\ v\\d\\ v\\d\\d\\ v\\d\\d\\x=x v\\opened= w\\ w\\f\\ "
+     "w\\f\\F\\ w\\f\\F\\b=new w\\f\\a=a w\\f\\b=old w\\f\\s\\ w\\f\\s\\c=c", 0,
+     {IDYES, IDNO, IDYES}},
 };
 // clang-format on
 

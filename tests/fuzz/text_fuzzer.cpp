@@ -47,6 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     PathJoin(w, wa.c_str(), wb.c_str());
     PathHasStrippedName(PathStripLast(w));
     free(w);
+    w = static_cast<wchar_t*>(malloc(n * sizeof(wchar_t)));
+    FUZZ_CHECK(!PathNumberedName(w, n, wa.c_str(), static_cast<unsigned>(size), size % 2) ||
+               StrLen(w) > StrLen(wa.c_str()) + 3);
+    free(w);
     // A template of one item with the inputs' bytes as texts, into a block of
     // any size up to the whole.
     const std::u16string title(a, a + strlen(a)), text(b, b + strlen(b));

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "resource.h"
+#include "support/explorer.h"
+#include "support/registry.h"
+
 struct Program::State {
     std::wstring line;
     std::wstring folder;
@@ -228,22 +232,118 @@ void Press(HWND dialog, int id)
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+namespace {
+
+BOOL CALLBACK AddButton(HWND child, LPARAM buttons)
+{
+    char name[16] = "";
+    GetClassNameA(child, name, sizeof name);
+    std::string& all = *reinterpret_cast<std::string*>(buttons);
+    if (!lstrcmpiA(name, "Button") && IsWindowVisible(child))
+        all += (all.empty() ? "" : "|") + Text(child);
+    return TRUE;
+}
+
+// Reads the box once it has its message, lets before run, and answers it.
+void Answer(HWND box, const std::vector<int>& answers, void (*before)(size_t, void*), void* context,
+            Outcome* out)
+{
+    WaitFor([&] { return !ItemText(box, 0xFFFF).empty() || !GetDlgItem(box, 0xFFFF); }, 30000);
+    Box seen = {Text(box), ItemText(box, 0xFFFF), "", GetDlgItem(box, IDYES) != nullptr, 0};
+    EnumChildWindows(box, AddButton, reinterpret_cast<LPARAM>(&seen.buttons));
+    const size_t i = out->boxes.size();
+    seen.answer = i < answers.size() ? answers[i] : seen.question ? IDNO : IDOK;
+    if (before) before(i, context);
+    out->boxes.push_back(seen);
+    if (seen.answer & kForRest) {
+        DWORD_PTR done = 0;
+        SendMessageTimeoutW(GetDlgItem(box, IDC_CLASH_FOR_REST), BM_SETCHECK, BST_CHECKED, 0,
+                            SMTO_ABORTIFHUNG, 30000, &done);
+    }
+    if (!(seen.answer & kKey)) return Press(box, seen.answer & ~kForRest);
+    // As typed: the dialog's own loop reads the key from its focus.
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    WaitFor([&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &gui) && gui.hwndFocus;
+    });
+    const WPARAM key = seen.answer & 0xFF;
+    PostMessageW(gui.hwndFocus, key >= 'A' ? WM_CHAR : WM_KEYDOWN, key >= 'A' ? key | 0x20 : key,
+                 0);
+}
+
+// A visible window of a running nobo.exe not seen before, or null.
+HWND NewNoboWindow(const std::vector<HWND>& seen)
+{
+    const std::vector<DWORD> nobo = NoboProcesses();
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, nullptr));) {
+        DWORD id = 0;
+        GetWindowThreadProcessId(w, &id);
+        if (IsWindowVisible(w) && std::count(nobo.begin(), nobo.end(), id) &&
+            !std::count(seen.begin(), seen.end(), w))
+            return w;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+const std::string kClsid = "{7E835470-E5B4-46C6-B201-3A20C0BF8FEE}",
+                  kVerb = "\\shell\\Vellanort.nobo";
+
+bool PutDropTarget(const std::string& kind)
+{
+    return !RegSetKeyValueA(HKEY_CLASSES_ROOT, (kind + kVerb + "\\DropTarget").c_str(), "Clsid",
+                            REG_SZ, kClsid.c_str(), static_cast<DWORD>(kClsid.size() + 1));
+}
+
+}  // namespace
+
+DropEntries::DropEntries()
+    : saved({"*" + kVerb, "Directory" + kVerb, "CLSID\\" + kClsid}),
+      put(PutDropTarget("*") && PutDropTarget("Directory") &&
+          RegPut("CLSID\\" + kClsid + "\\LocalServer32", REG_SZ,
+                 Quoted(BesideTest("nobo.exe")) + '\0'))
+{
+}
+
 Outcome RunNobo(const std::string& arguments, const std::vector<int>& answers,
                 void (*before)(size_t i, void* context), void* context)
 {
     Outcome out = {-1, {}, {}};
     Program nobo(NoboLine(arguments));
-    while (HWND box = nobo.Next()) {
-        // Its message may still be on its way: the box is read once it has one.
-        WaitFor([&] { return !ItemText(box, 0xFFFF).empty() || !GetDlgItem(box, 0xFFFF); }, 30000);
-        Box seen = {Text(box), ItemText(box, 0xFFFF), GetDlgItem(box, IDYES) != nullptr, 0};
-        const size_t i = out.boxes.size();
-        seen.answer = i < answers.size() ? answers[i] : seen.question ? IDNO : IDOK;
-        if (before) before(i, context);
-        out.boxes.push_back(seen);
-        Press(box, seen.answer);
-    }
+    while (HWND box = nobo.Next()) Answer(box, answers, before, context, &out);
     out.exitCode = nobo.Wait();
     out.trace = nobo.Trace();
+    return out;
+}
+
+Outcome DropNobo(const char* kind, const std::string& folder, const std::vector<std::string>& names,
+                 const std::vector<int>& answers, void (*before)(size_t i, void* context),
+                 void* context)
+{
+    DropEntries entries;
+    Outcome out = {-1, {}, {}};
+    std::vector<std::wstring> wide;
+    for (const std::string& name : names) wide.push_back(Widen(name));
+    HANDLE drop = DropSelection(kind, Widen(folder), wide);
+    // Until the drop has returned and the server has left (it lingers).
+    std::vector<HWND> seen;
+    for (HWND box; WaitFor(
+                       [&] {
+                           box = NewNoboWindow(seen);
+                           return box || (!WaitForSingleObject(drop, 0) && NoboProcesses().empty());
+                       },
+                       300000) &&
+                   box;) {
+        seen.push_back(box);
+        Answer(box, answers, before, context, &out);
+    }
+    DWORD code = 0;
+    GetExitCodeThread(drop, &code);
+    CloseHandle(drop);
+    out.exitCode = static_cast<int>(code);
     return out;
 }

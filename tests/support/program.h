@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/registry.h"
+
 class Program {
 public:
     // folder "": this process's current folder.
@@ -61,17 +63,36 @@ bool WaitFor(F condition, unsigned timeoutMs = 5000)
 // One message box or shell question as the user saw it, and the answer given.
 struct Box {
     std::string caption;
-    std::string text;  // its message (static 0xFFFF)
-    bool question;     // it has a Yes button
+    std::string text;     // its message (static 0xFFFF)
+    std::string buttons;  // each visible button's text in order, "|"-separated
+    bool question;        // it has a Yes button
     int answer;
 };
 struct Outcome {
-    int exitCode;
+    int exitCode;  // a drop's: Drop's result
     std::vector<Box> boxes;
     std::vector<std::string> trace;
 };
+// An answer with this added ticks "the same answer for the rest" first.
+const int kForRest = 0x10000;
+// An answer with this added is a key typed where the box has its focus:
+// VK_RETURN, VK_ESCAPE, or the letter of an access key ('K').
+const int kKey = 0x20000;
 // Runs nobo.exe with these arguments to its end, answering each box in turn
 // with the next of answers (then No to a question, OK otherwise). before, if
 // given, runs while box i waits for its answer (e.g. to change files).
 Outcome RunNobo(const std::string& arguments, const std::vector<int>& answers = {},
                 void (*before)(size_t i, void* context) = nullptr, void* context = nullptr);
+// The entries setup writes for nobo.exe beside the test (its default command),
+// with their drop target and nobo's class, for the object's lifetime.
+struct DropEntries {
+    DropEntries();
+    RegSaved saved;
+    bool put;
+};
+// The same for the names in folder dropped as Explorer drops a selection on
+// the entry kind ("*" or "Directory"), registered for the call's time: the
+// boxes of the nobo.exe that serves it answered in turn until it has left.
+Outcome DropNobo(const char* kind, const std::string& folder, const std::vector<std::string>& names,
+                 const std::vector<int>& answers = {},
+                 void (*before)(size_t i, void* context) = nullptr, void* context = nullptr);

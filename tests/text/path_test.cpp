@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string.h>
+#include <wchar.h>
 
 #include <string>
 #include <tuple>
@@ -71,5 +72,27 @@ TEST(PathJoin, JoinsWithinThePathBuffer)
         EXPECT_EQ(joined, std::string(out))
             << testing::PrintToString(folder) << " + " << testing::PrintToString(name);
         EXPECT_EQ('#', out[PATH_BUFFER_SIZE]);
+    }
+}
+
+TEST(PathNumberedName, NumbersBeforeTheLastExtensionWithinSize)
+{
+    const std::tuple<const wchar_t*, unsigned, bool, size_t, const wchar_t*> rows[] = {
+        {L"報告書.txt", 2, false, 20, L"報告書 (2).txt"},
+        {L"a.tar.gz", 2, false, 20, L"a.tar (2).gz"},
+        {L"写真", 2, true, 20, L"写真 (2)"},
+        {L"d.x", 2, true, 20, L"d.x (2)"},
+        {L".gitignore", 10, false, 20, L".gitignore (10)"},
+        {L".a.b", 2, false, 20, L".a (2).b"},
+        {L"ab", 123, false, 9, L"ab (123)"},  // exactly fills 9 units
+        {L"abc", 123, false, 9, nullptr},
+    };
+    for (auto [name, n, folder, size, want] : rows) {
+        wchar_t out[32];
+        wmemset(out, L'#', 32);
+        EXPECT_EQ(want != nullptr, PathNumberedName(out, size, name, n, folder));
+        EXPECT_EQ(want ? std::wstring(want) : std::wstring(32, L'#'),
+                  want ? std::wstring(out) : std::wstring(out, 32));
+        EXPECT_EQ(L'#', out[size]);
     }
 }
