@@ -86,7 +86,12 @@ int main(int argc, char** argv)
         ok &= Shoot(setup.Next(), "about");
     }
     {
-        RegReadOnly locked({"*", "directory"});
+        // The folders' entry for every user, which a standard user may not remove.
+        const std::string verb = "Directory\\shell\\Vellanort.nobo";
+        RegSaved saved({verb});
+        RegPut(verb, REG_SZ, std::string("↑へ移動", sizeof "↑へ移動"));
+        RegPut(verb + "\\command", REG_SZ, Quoted(exe) + " \"%1\"" + '\0');
+        RegReadOnly locked({"*", "Directory"});
         Program setup(Widen(Quoted(exe)));
         HWND dialog = setup.Next("nobo の関連づけ");
         SendMessageW(GetDlgItem(dialog, IDC_DIR_ENABLE), BM_CLICK, 0, 0);

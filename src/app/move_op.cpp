@@ -147,16 +147,23 @@ bool CanLeave(const wchar_t* path)
 // fails after that, the item goes back where it was, or, should another
 // program take its place meanwhile, stays beside the old file under its
 // parked name, which a box then names: nothing is ever lost unnoticed.
-MoveOutcome ReplaceFile(const wchar_t* item, const wchar_t* destination, const FileIdentity& asked)
+MoveOutcome ReplaceFile(const wchar_t* item, const wchar_t* destination)
 {
     wchar_t folder[PATH_BUFFER_SIZE];
     wchar_t parked[PATH_BUFFER_SIZE];
     FolderOf(destination, folder);
-    if (!CanLeave(destination) || !ParkIn(item, folder, parked)) {
+    // Where ids are not kept across a rename (FAT), the probe may give the
+    // old file another: the file the question named is known by the id it
+    // has after it.
+    FileIdentity left;
+    if (!CanLeave(destination) || !ReadFileIdentity(destination, &left)) {
+        return MOVE_FAILED;
+    }
+    if (!ParkIn(item, folder, parked)) {
         return MOVE_FAILED;
     }
     FileIdentity now;
-    const bool same = ReadFileIdentity(destination, &now) && SameFileIdentity(now, asked);
+    const bool same = ReadFileIdentity(destination, &now) && SameFileIdentity(now, left);
     if (same) {
         wchar_t list[PATH_LIST_SIZE];
         MakePathList(list, destination);
@@ -174,7 +181,7 @@ MoveOutcome ReplaceFile(const wchar_t* item, const wchar_t* destination, const F
     return MOVE_STAYED;
 }
 
-// A folder whose destination is its own parent (X\\X moved up into X).
+// A folder whose destination is its own parent (X\X moved up into X).
 bool IsOwnParent(const wchar_t* item, const FileIdentity& asked)
 {
     wchar_t parent[PATH_BUFFER_SIZE];
@@ -280,7 +287,7 @@ MoveOutcome MoveItem(const wchar_t* item, const wchar_t* destination, const File
         return MOVE_STAYED;
     }
     if (!asked.folder) {
-        return ReplaceFile(item, destination, asked);
+        return ReplaceFile(item, destination);
     }
     // Its children are to move up instead, one by one, as items of their
     // own. Until they have, it is parked in place under a temporary name,

@@ -110,10 +110,19 @@ void AssocFillControls(HWND hDlg, const AssociationSettings* settings)
 {
     for (const AssocControlRow& row : AssocControlTable) {
         const bool on = (settings->enabledMask & row.flag) != 0;
+        const bool unknown = (settings->unreadableMask & row.flag) != 0;
         const int checkbox = row.ids[ASSOC_SLOT_ENABLE];
         if (IsLiveDlgItem(hDlg, checkbox)) {
             AssocEnableKindControls(hDlg, row, on);
-            CheckDlgButton(hDlg, checkbox, on ? BST_CHECKED : BST_UNCHECKED);
+            // An entry that could not be read shows as unknown, and stays so.
+            if (unknown) {
+                SendDlgItemMessageW(hDlg, checkbox, BM_SETSTYLE, BS_3STATE, FALSE);
+            }
+            CheckDlgButton(hDlg, checkbox,
+                           unknown ? BST_INDETERMINATE
+                           : on    ? BST_CHECKED
+                                   : BST_UNCHECKED);
+            DlgItemEnable(hDlg, checkbox, !unknown);
         } else {
             AssocEnableKindControls(hDlg, row, false);
         }
@@ -146,6 +155,8 @@ void AssocLimitEdits(HWND hDlg)
 void AssocReadControls(HWND hDlg, const AssociationSettings* loaded, AssociationSettings* out)
 {
     out->enabledMask = 0;
+    out->userMask = loaded->userMask;
+    out->unreadableMask = loaded->unreadableMask;
     for (const AssocControlRow& row : AssocControlTable) {
         const int checkbox = row.ids[ASSOC_SLOT_ENABLE];
         if (IsLiveDlgItem(hDlg, checkbox) && IsDlgButtonChecked(hDlg, checkbox) == BST_CHECKED) {

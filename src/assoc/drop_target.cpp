@@ -10,17 +10,16 @@ const wchar_t NOBO_CLASS_ID[] = NOBO_CLASS_ID_TEXT;
 
 namespace {
 
-const wchar_t CLASSES_KEY[] = L"CLSID";
+const wchar_t CLASS_KEY[] = L"CLSID\\" NOBO_CLASS_ID_TEXT;
 const wchar_t SERVER_KEY[] = L"CLSID\\" NOBO_CLASS_ID_TEXT L"\\LocalServer32";
 
 }  // namespace
 
-bool WriteDropTargetClass()
+bool WriteDropTargetClass(int place)
 {
     wchar_t server[CMDLINE_BUFFER_SIZE];
     HKEY key;
-    if (BuildServerLocation(server) == 0 ||
-        !RegKeyCreate(HKEY_CLASSES_ROOT, SERVER_KEY, &key, nullptr, KEY_WOW64_64KEY)) {
+    if (BuildServerLocation(server) == 0 || !RegKeyCreate(ClassesKey(place), SERVER_KEY, &key)) {
         return false;
     }
     const bool written = RegSetString(key, nullptr, server);
@@ -28,21 +27,19 @@ bool WriteDropTargetClass()
     return written;
 }
 
-bool RemoveDropTargetClass()
+bool RemoveDropTargetClass(int place)
 {
-    HKEY classes;
-    if (!RegKeyOpenToWrite(HKEY_CLASSES_ROOT, CLASSES_KEY, &classes, KEY_WOW64_64KEY)) {
-        return false;
+    return RegKeyDeleteTree(ClassesKey(place), CLASS_KEY);
+}
+
+bool ReadDropTargetServer(int place, wchar_t* server)
+{
+    server[0] = L'\0';
+    HKEY key;
+    if (!RegKeyOpen(ClassesKey(place), SERVER_KEY, &key)) {
+        return RegKeyMissing();
     }
-    bool gone = true;
-    HKEY ours;
-    if (RegKeyOpenToWrite(classes, NOBO_CLASS_ID, &ours, KEY_WOW64_64KEY)) {
-        // Emptied through its own handle, then deleted: both in the view it was
-        // opened in.
-        RegKeyDeleteTree(ours, nullptr);
-        RegKeyClose(ours);
-        gone = RegKeyDelete(classes, NOBO_CLASS_ID, KEY_WOW64_64KEY);
-    }
-    RegKeyClose(classes);
-    return gone;
+    RegGetDefaultValue(key, server, CMDLINE_BUFFER_SIZE);
+    RegKeyClose(key);
+    return true;
 }

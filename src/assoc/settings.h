@@ -9,7 +9,7 @@
 // block in AssociationSettings and of its row in the dialog's control table.
 enum {
     ASSOC_KIND_FILE = 0,       // every file: class "*"
-    ASSOC_KIND_DIRECTORY = 1,  // every folder: class "directory"
+    ASSOC_KIND_DIRECTORY = 1,  // every folder: class "Directory"
     ASSOC_KIND_COUNT = 2,
 };
 
@@ -29,13 +29,13 @@ enum {
 struct AssociationKind {
     int index;                 // ASSOC_KIND_...
     uint32_t flag;             // its bit in the enabled and changed masks
-    const wchar_t* className;  // under HKEY_CLASSES_ROOT
+    const wchar_t* className;  // among the classes
 };
 
 // Both kinds, in the order every loop visits them.
 inline constexpr AssociationKind AssociationKindTable[] = {
     {ASSOC_KIND_FILE, ASSOC_FLAG_FILE, L"*"},
-    {ASSOC_KIND_DIRECTORY, ASSOC_FLAG_DIRECTORY, L"directory"},
+    {ASSOC_KIND_DIRECTORY, ASSOC_FLAG_DIRECTORY, L"Directory"},
 };
 static_assert(sizeof AssociationKindTable / sizeof AssociationKindTable[0] == ASSOC_KIND_COUNT &&
                   AssociationKindTable[ASSOC_KIND_FILE].index == ASSOC_KIND_FILE &&
@@ -50,5 +50,7 @@ struct AssociationKindBlock {
 
 struct AssociationSettings {
     uint32_t enabledMask;
+    uint32_t userMask;        // kinds whose entry is the user's own, not the machine's
+    uint32_t unreadableMask;  // kinds whose entry could not be read: never changed
     AssociationKindBlock kinds[ASSOC_KIND_COUNT];
 };

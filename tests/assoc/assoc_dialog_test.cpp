@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "resource.h"
+#include "support/explorer.h"
 #include "support/files.h"
 #include "support/program.h"
 #include "support/registry.h"
@@ -22,28 +23,31 @@ namespace {
 // A class "*" may name instead of holding the entry itself.
 #define CLASS "nobo.test.class"
 #define CLASS_ID "{7E835470-E5B4-46C6-B201-3A20C0BF8FEE}"
-// The three classes, and nobo's COM class.
-const char* const kClasses[] = {"*", "Directory", CLASS, "CLSID\\" CLASS_ID};
+// The three classes and nobo's COM class of the machine, then the user's own (~).
+const char* const kClasses[] = {"*",          "Directory",        CLASS, "CLSID\\" CLASS_ID, "~*",
+                                "~Directory", "~CLSID\\" CLASS_ID};
 const char kVerb[] = "shell\\Vellanort.nobo";
 
 struct Row {
     const char* name;
     std::vector<std::tuple<const char*, DWORD, const char*>> before;  // texts terminated;
                                                                       // "key>name": a named value
-    const char* shown;     // at each opening: each kind checked, the files' menu text
-    const char* acts;      // RO: as a standard user; F D: click a checkbox; f=T d=T c=T: type
-                           // a menu text or the files' command (~ a space, %P this program,
-                           // LONG 16,382 あ); R: reset; ?: show; then OK, Cancel, Esc or
-                           // Close; Open: start it again; Yes: answer the box so
+    const char* shown;     // at each opening: each kind checked (2: unknown), the files' menu text
+    const char* acts;      // RO: as a standard user; NR: the files' entry unreadable; RC: the
+                           // class read-only; F D: click a checkbox; f=T d=T c=T: type a menu
+                           // text or the files' command (~ a space, %P this program, LONG 16,382
+                           // あ); R: reset; ?: show; then OK, Cancel, Esc or Close; Drop: a file
+                           // through the files' entry; Open: start it again; Yes: answer so
     const char* boxes;     // each box's caption and text (answered No, or OK)
-    const char* after[4];  // what each class's verb key holds afterwards, and nobo's COM
+    const char* after[7];  // what each class's verb key holds afterwards, and nobo's COM
                            // class; null: unchanged
     const wchar_t* folder = nullptr;  // run as a copy in a folder of this name
 };
 
 // clang-format off
+#define OLD "\"C:\\old\\nobo.exe\" \"%1\""
 #define OURS(cls) {cls "\\shell\\Vellanort.nobo", REG_SZ, "上へ(&U)"}, \
-                  {cls "\\shell\\Vellanort.nobo\\command", REG_SZ, "old %1"}
+                  {cls "\\shell\\Vellanort.nobo\\command", REG_SZ, OLD}
 #define SYSROOT "\"%SystemRoot%\\nobo.exe\" \"%1\""
 // Set up by an administrator's script: the command expandable, an icon of its own.
 #define SCRIPTED(cls) {cls "\\shell\\Vellanort.nobo", REG_SZ, "上へ(&U)"}, \
@@ -59,43 +63,56 @@ const char kNone[] = "00 ↑へ移動";
 const char kOurs[] = "10 上へ(&U)";
 // The drop target of an entry, nobo's class as registered by an older copy and now.
 #define DROP_TARGET(cls) {cls "\\shell\\Vellanort.nobo\\DropTarget>Clsid", REG_SZ, CLASS_ID}
-#define OLD_SERVER {"CLSID\\" CLASS_ID "\\LocalServer32", REG_SZ, "\"C:\\old\\nobo.exe\""}
+#define OLD_SERVER(at) {at "CLSID\\" CLASS_ID "\\LocalServer32", REG_SZ, "\"C:\\old\\nobo.exe\""}
 #define SERVER "[\\LocalServer32]; [\\LocalServer32]=1:%P\\0; []"
 #define DROP VERB "\\DropTarget]; " VERB "\\DropTarget]Clsid=1:" CLASS_ID "\\0; "
 #define OUR_ENTRY(menu) DROP ENTRY(menu, "%P \"%1\"")
-#define REFUSED "関連づけエラー - [nobo]: 以下の関連づけを変更できませんでした。\n\n" \
-    "ディレクトリ\n\n管理者として nobo を起動し直しますか？"
+#define REFUSED(kind) "関連づけエラー - [nobo]: 以下の関連づけを変更できませんでした。\n\n" \
+    kind "\n\n管理者として nobo を起動し直しますか？"
 #define TYPED "移動{U+1F600}{U+00E9}"
 
 const Row kRows[] = {
-    {"files ticked", {}, kNone, "F OK", "", {OUR_ENTRY("↑へ移動"), 0, 0, SERVER}},
-    {"folders ticked, text typed", {}, kNone, "D d=下へ OK", "", {0, OUR_ENTRY("下へ"), 0, SERVER}},
-    {"the menu text changed alone: the rest stays", {SCRIPTED("*")}, kOurs, "f=下へ OK", "",
-     {VALUES("下へ", "2", SYSROOT, "; " VERB "]Icon=1:C:\\custom.ico,3\\0")}},
+    {"files ticked, by an administrator", {}, kNone, "F OK", "", {OUR_ENTRY("↑へ移動"), 0, 0, SERVER}},
+    // The class now names this program: the files' entry runs its own per item.
+    {"folders ticked, text typed", {OURS("*"), DROP_TARGET("*"), OLD_SERVER("")}, kOurs,
+     "D d=下へ OK", "", {VALUES("上へ(&U)", "1", OLD, ""), OUR_ENTRY("下へ"), 0, SERVER}},
+    {"the menu text changed alone, in letter case: the rest stays", {SCRIPTED("*")}, kOurs,
+     "f=上へ(&u) OK", "", {VALUES("上へ(&u)", "2", SYSROOT, "; " VERB "]Icon=1:C:\\custom.ico,3\\0")}},
     {"the command changed to this program's: still expandable, our icon", {SCRIPTED("*")}, kOurs,
      "c=%P~\"%1\" OK", "",
      {DROP VALUES("上へ(&U)", "2", "%P \"%1\"", "; " VERB "]Icon=1:%P,0\\0"), 0, 0, SERVER}},
-    {"ours unticked: its drop target and the class go", {OURS("*"), DROP_TARGET("*"), OLD_SERVER},
-     kOurs, "F OK", "", {"", 0, 0, ""}},
-    {"ours unticked in the class * names", {{"*", REG_SZ, CLASS}, OURS(CLASS)}, kOurs, "F OK", "",
-     {0, 0, ""}},
+    {"ours unticked: its drop target and the class go", {OURS("*"), DROP_TARGET("*"),
+     OLD_SERVER("")}, kOurs, "F OK", "", {"", 0, 0, ""}},
+    {"ours unticked in the class * names; the class cannot go", {{"*", REG_SZ, CLASS}, OURS(CLASS),
+     DROP_TARGET(CLASS), OLD_SERVER("")}, kOurs, "RC F OK", REFUSED("* ファイル"), {0, 0, ""}},
     {"* names a class in binary, unterminated", {{"*", REG_BINARY, CLASS},
      {CLASS "\\shell", REG_NONE, ""}}, kNone, "F OK", "", {0, 0, OUR_ENTRY("↑へ移動"), SERVER}},
     {"edits cancelled", {}, kNone, "F D f=a d=b Cancel", "", {}},
     {"edits left with Esc", {}, kNone, "F D f=a Esc", "", {}},
     {"edits left by the close box", {}, kNone, "F D Close", "", {}},
     {"edits reset", {OURS("*")}, kOurs, "F D f=a d=b R OK", "", {}},
-    {"standard user", {OURS("*")}, kOurs, "RO D OK", REFUSED, {}},
+    {"an entry it cannot read: unknown, its class kept", {OURS("*"), DROP_TARGET("*"),
+     OURS("Directory"), DROP_TARGET("Directory"), OLD_SERVER("")}, "21 ↑へ移動", "NR D OK", "",
+     {0, ""}},
+    {"a standard user ticks both: their own", {}, "00 ↑へ移動 / 11 ↑へ移動", "RO F D OK Drop Open",
+     "", {0, 0, 0, 0, OUR_ENTRY("↑へ移動"), OUR_ENTRY("↑へ移動"), SERVER}},
+    {"a standard user unticks their own: gone, and their class", {OURS("~*"), DROP_TARGET("~*"),
+     OURS("~Directory"), DROP_TARGET("~Directory"), OLD_SERVER("~")}, "11 上へ(&U)", "RO F D OK",
+     "", {0, 0, 0, 0, "", "", ""}},
     // Code page 932 writes these only as look-alikes (Zoe, ??, ??e).
     {"ticked, run from an emoji", {}, kNone, "F OK", "", {OUR_ENTRY("↑へ移動"), 0, 0, SERVER},
      L"\U0001F600"},
-    {"standard user, Yes: this very program again", {}, kNone, "RO D OK Yes",
-     REFUSED "; started %P \"%1\"", {}, L"Zo\u00eb"},
-    // Our command changed: the drop target goes, the class stays for the folders.
+    // The files' entry is the user's, without a drop target: the user's class would take
+    // the machine's folders to this program.
+    {"a standard user ticks files and unticks the machine's folders, Yes: this very program again",
+     {OURS("Directory"), DROP_TARGET("Directory"), OLD_SERVER("")},
+     "01 ↑へ移動 / 11 ↑へ移動", "RO F D OK Yes", REFUSED("ディレクトリ") "; started %P \"%1\"",
+     {0, 0, 0, 0, ENTRY("↑へ移動", "%P \"%1\"")}, L"Zo\u00eb"},
+    // Our command edited: the drop target goes, the class stays for the folders.
     {"typed beyond code page 932", {OURS("*"), DROP_TARGET("*"), OURS("Directory"),
-     DROP_TARGET("Directory"), OLD_SERVER}, "11 上へ(&U)",
-     "f=" TYPED " c=\"C:\\Zo{U+00EB}\\nobo.exe\"~\"%1\" OK", "",
-     {VALUES(TYPED, "1", "\"C:\\Zo{U+00EB}\\nobo.exe\" \"%1\"", "")}},
+     DROP_TARGET("Directory"), OLD_SERVER("")}, "11 上へ(&U)",
+     "f=" TYPED " c=\"C:\\old\\nobo.exe\"~\"%1\"~/open OK", "",
+     {VALUES(TYPED, "1", OLD " /open", "")}},
     // 16,384 units: the store holds 16,383, the last of them half an emoji.
     {"a menu text longer than the store holds", {}, "00 ↑へ移動 / 10 LONG{U+D83D} / 10 LONG",
      "F f=LONG{U+1F600} ? OK Open", "", {OUR_ENTRY("LONG"), 0, 0, SERVER}},
@@ -124,20 +141,36 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
                std::to_string(IsDlgButtonChecked(dlg, IDC_DIR_ENABLE)) + " " +
                squeeze(Narrow(menu));
     };
-    // Each class's tree but our verb | what its verb holds, or what a row expects there.
+    // Each class's tree but our verb | what its verb holds, or what a row expects there;
+    // the user's class and shell keys are there exactly while our verb is.
     auto trees = [&](const Row* row) {
         std::string all;
-        for (int c = 0; c < 4; ++c)
-            all +=
-                (c < 3 ? RegDump(kClasses[c], kVerb) : "") + " | " +
-                (row && row->after[c] ? row->after[c]
-                                      : squeeze(RegDump(kClasses[c], c < 3 ? kVerb : "", true))) +
-                "\n";
+        for (int c = 0; c < 7; ++c) {
+            const bool cls = c != 3 && c != 6, user = c > 3;
+            const std::string verb = row && row->after[c]
+                                         ? row->after[c]
+                                         : squeeze(RegDump(kClasses[c], cls ? kVerb : "", true));
+            all += (!cls          ? ""
+                    : row && user ? (verb.empty() ? "" : "[\\shell]; []")
+                                  : RegDump(kClasses[c], kVerb)) +
+                   " | " + verb + "\n";
+        }
         return all;
     };
+    // Wine's shell tells no other process of SHCNE_ASSOCCHANGED; it starts "winemenubuilder.exe
+    // -a", which waits for this semaphore first: held, each notice stays a process.
+    struct Held {
+        HANDLE h;
+        ~Held()
+        {
+            ReleaseSemaphore(h, 1, nullptr), CloseHandle(h);
+        }
+    } notices{CreateSemaphoreA(nullptr, 0, 1, "winemenubuilder_semaphore")};
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
-        RegSaved saved({kClasses, kClasses + 4});
+        std::vector<std::string> keys(kClasses, kClasses + 6);
+        keys.push_back("~CLSID");
+        RegSaved saved(keys);
         // Another program's verb beside ours must survive every change.
         for (const char* other : {"*\\shell\\edit", "Directory\\shell\\edit"})
             ASSERT_TRUE(RegPut(other, REG_SZ, std::string("編集", sizeof "編集")));
@@ -149,8 +182,6 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
                     ? std::string(reinterpret_cast<const char*>(wide.data()), 2 * wide.size())
                     : std::string(data, strlen(data) + (type != REG_NONE))));
         }
-        std::optional<RegReadOnly> locked;
-        if (!strncmp(row.acts, "RO", 2)) locked.emplace(std::vector<std::string>{"*", "Directory"});
         Scratch s("setup");
         std::wstring path = Widen(BesideTest("nobo.exe"));
         if (row.folder) {
@@ -160,11 +191,20 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
             path = copy;
         }
         exe = Quoted(Narrow(path));
-        const std::string expected = trees(&row);
+        const std::string expected = trees(&row), was = trees(nullptr);
+        const size_t told = NoboProcesses(L"winemenubuilder.exe").size();
+        std::optional<RegReadOnly> locked;
+        const std::string lock = std::string(row.acts).substr(0, 2);
+        if (lock == "RO") locked.emplace(std::vector<std::string>{"*", "Directory"});
+        if (lock == "NR")
+            locked.emplace(std::vector<std::string>{"*\\shell\\Vellanort.nobo"}, "D:P");
+        if (lock == "RC") locked.emplace(std::vector<std::string>{"CLSID\\" CLASS_ID});
         std::optional<Program> nobo(std::in_place, L"\"" + path + L"\"");
         HWND dlg = nobo->Next("nobo の関連づけ");
         ASSERT_TRUE(dlg);
         std::string opened = shown(dlg);
+        // After OK, without a box: a refusal fails the row at once.
+        auto ended = [&] { return !nobo->Next() && !nobo->Wait(); };
         std::istringstream acts(row.acts);
         for (std::string act; acts >> act;) {
             const bool dir = act[0] == 'D' || act[0] == 'd';
@@ -182,14 +222,27 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
             if (act == "OK" || act == "Cancel") Press(dlg, act == "OK" ? IDOK : IDCANCEL);
             if (act == "Esc") PostMessageW(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
             if (act == "Close") PostMessageW(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+            if (act == "Drop") {
+                // As Explorer: the entry's drop target, one nobo moving the selection.
+                // Wine-specific: Windows' COM reads the user's classes first, Wine 8's the
+                // machine's alone (docs/wine.md): the user's server stands in there meanwhile.
+                ASSERT_TRUE(ended());
+                RegSaved machine({"CLSID\\" CLASS_ID});
+                ASSERT_TRUE(RegPut("CLSID\\" CLASS_ID "\\LocalServer32", REG_SZ, exe + '\0'));
+                Scratch d("setup-drop");
+                ASSERT_TRUE(MakeTree(d.Path(), {"in\\a=a"}));
+                HANDLE drop = DropSelection("*", Widen(d / "in"), {L"a"});
+                EXPECT_TRUE(WaitFor([&] { return Exists(d / "a"); }, 60000));
+                EXPECT_EQ(1u, NoboProcesses().size());
+                EXPECT_TRUE(!WaitForSingleObject(drop, 30000) && CloseHandle(drop));
+            }
             if (act == "Open") {
-                EXPECT_EQ(0, nobo->Wait());
+                ASSERT_TRUE(ended());
                 nobo.emplace(L"\"" + path + L"\"");
                 opened += " / " + shown(dlg = nobo->Next("nobo の関連づけ"));
                 Press(dlg, IDCANCEL);
             }
         }
-        EXPECT_EQ(row.shown, opened);
         const std::string left = shown(dlg);
         std::string boxes;
         while (HWND box = nobo->Next("", 10000)) {
@@ -199,8 +252,8 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
             const bool yes = strstr(row.acts, "Yes");
             Press(box, yes ? IDYES : GetDlgItem(box, IDNO) ? IDNO : IDOK);
             // No (or OK) goes back to the dialog as the user left it; Yes gives way to
-            // the instance it started (shown once filled), whose command names the
-            // program it runs.
+            // the instance it started (shown once filled), which opens with what is
+            // registered now and whose command names the program it runs.
             HWND again = dlg;
             EXPECT_TRUE(WaitFor([&] {
                 return !IsWindow(box) &&
@@ -209,11 +262,22 @@ TEST(AssocDialog, EndsWithTheRegistryAsTheUserLeftIt)
                             : IsWindowEnabled(dlg));
             }));
             if (yes) boxes += "; started " + squeeze(ItemText(again, IDC_FILE_COMMAND));
-            EXPECT_EQ(yes ? kNone : left, shown(again));
+            const std::string now = shown(again);
+            if (yes) opened += " / " + now;
+            EXPECT_EQ(yes ? now : left, now);
+            DWORD id = 0;
+            GetWindowThreadProcessId(again, &id);
+            const HANDLE started = OpenProcess(SYNCHRONIZE, FALSE, id);
             Press(again, IDCANCEL);
+            // Its file goes with the scratch folder only once it has ended.
+            EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(started, 60000));
+            CloseHandle(started);
         }
         EXPECT_EQ(0, nobo->Wait());
+        EXPECT_EQ(row.shown, opened);
         EXPECT_EQ(row.boxes, boxes);
+        // Explorer is told of every change, and of nothing else.
+        EXPECT_EQ(expected != was, NoboProcesses(L"winemenubuilder.exe").size() > told);
         locked.reset();
         EXPECT_EQ(expected, trees(nullptr));
     }

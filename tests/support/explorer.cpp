@@ -23,9 +23,14 @@ DWORD WINAPI Drop(void* param)
     IDataObject* data = nullptr;
     IDropTarget* target = nullptr;
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
-    HRESULT hr = HRESULT_FROM_WIN32(
-        RegGetValueW(HKEY_CLASSES_ROOT, (s->kind + L"\\shell\\Vellanort.nobo\\DropTarget").c_str(),
-                     L"Clsid", RRF_RT_REG_SZ, nullptr, text, &size));
+    // The user's classes first, then the machine's, as Windows reads them.
+    const std::wstring key =
+        L"Software\\Classes\\" + s->kind + L"\\shell\\Vellanort.nobo\\DropTarget";
+    HRESULT hr = E_FAIL;
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+        if (FAILED(hr))
+            hr = HRESULT_FROM_WIN32(RegGetValueW(root, key.c_str(), L"Clsid", RRF_RT_REG_SZ,
+                                                 nullptr, text, &(size = sizeof text)));
     if (SUCCEEDED(hr)) hr = CLSIDFromString(text, &clsid);
     if (SUCCEEDED(hr)) hr = SHParseDisplayName(s->folder.c_str(), nullptr, &folderList, 0, nullptr);
     if (SUCCEEDED(hr))
@@ -60,7 +65,7 @@ HANDLE DropSelection(const char* kind, const std::wstring& folder,
                         nullptr);
 }
 
-std::vector<DWORD> NoboProcesses()
+std::vector<DWORD> NoboProcesses(const wchar_t* exe)
 {
     std::vector<DWORD> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -68,7 +73,7 @@ std::vector<DWORD> NoboProcesses()
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more;
          more = Process32NextW(snapshot, &entry))
-        if (!lstrcmpiW(entry.szExeFile, L"nobo.exe")) ids.push_back(entry.th32ProcessID);
+        if (!lstrcmpiW(entry.szExeFile, exe)) ids.push_back(entry.th32ProcessID);
     CloseHandle(snapshot);
     return ids;
 }

@@ -29,11 +29,19 @@ void Collect(HKEY parent, const std::string& name, const std::string& rel,
     keep ? keep->push_back(key) : void(RegCloseKey(key));
 }
 
+// The root a path lies in, and the path below it.
+std::pair<HKEY, std::string> Root(const std::string& path)
+{
+    const bool user = path[0] == '~';
+    return {user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+            "Software\\Classes\\" + path.substr(user)};
+}
+
 // Created, or opened, in the 64-bit view where there is one.
 HKEY Create64(const std::string& path)
 {
     HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CLASSES_ROOT, Widen(path).c_str(), 0, nullptr, 0,
+    RegCreateKeyExW(Root(path).first, Widen(Root(path).second).c_str(), 0, nullptr, 0,
                     KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key, nullptr);
     return key;
 }
@@ -43,7 +51,7 @@ HKEY Create64(const std::string& path)
 std::string RegDump(const std::string& path, const std::string& sub, bool in)
 {
     std::vector<RegItem> items;
-    Collect(HKEY_CLASSES_ROOT, path, "", items);
+    Collect(Root(path).first, Root(path).second, "", items);
     std::multiset<std::string> lines;
     for (const RegItem& item : items) {
         if (!sub.empty() && (item.key.rfind("\\" + sub, 0) == 0) != in) continue;
@@ -76,7 +84,7 @@ bool RegPut(const std::string& path, DWORD type, const std::string& data)
 RegSaved::RegSaved(const std::vector<std::string>& paths)
 {
     for (const std::string& path : paths)
-        Collect(HKEY_CLASSES_ROOT, path, "", saved.emplace_back(path, 0).second);
+        Collect(Root(path).first, Root(path).second, "", saved.emplace_back(path, 0).second);
 }
 
 RegSaved::~RegSaved()
@@ -84,7 +92,7 @@ RegSaved::~RegSaved()
     for (const auto& [path, items] : saved) {
         // Emptied through its own handle, then deleted, in the 64-bit view.
         if (HKEY key = Create64(path)) RegDeleteTreeW(key, nullptr), RegCloseKey(key);
-        RegDeleteKeyExW(HKEY_CLASSES_ROOT, Widen(path).c_str(), KEY_WOW64_64KEY, 0);
+        RegDeleteKeyExW(Root(path).first, Widen(Root(path).second).c_str(), KEY_WOW64_64KEY, 0);
         for (const RegItem& item : items) {
             HKEY key = Create64(path + item.key);
             if (item.type != ~0u)
@@ -96,13 +104,13 @@ RegSaved::~RegSaved()
     }
 }
 
-RegReadOnly::RegReadOnly(const std::vector<std::string>& roots)
+RegReadOnly::RegReadOnly(const std::vector<std::string>& roots, const char* sddl)
 {
     std::vector<RegItem> items;
-    for (const std::string& root : roots) Collect(HKEY_CLASSES_ROOT, root, "", items, &keys);
+    for (const std::string& root : roots)
+        Collect(Root(root).first, Root(root).second, "", items, &keys);
     PSECURITY_DESCRIPTOR readOnly = nullptr;
-    ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
-                                                         &readOnly, nullptr);
+    ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &readOnly, nullptr);
     for (HKEY key : keys) {
         DWORD size = 4096;
         was.emplace_back(size);

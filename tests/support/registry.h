@@ -1,7 +1,10 @@
 #pragma once
-// Keys under HKEY_CLASSES_ROOT for tests, through the plain registry API
-// (read in UTF-16), never the program's own wrappers; in the 64-bit view
-// where there is one (HKEY_CLASSES_ROOT\CLSID from a 32-bit test).
+// Keys among the classes for tests, through the plain registry API (read in
+// UTF-16), never the program's own wrappers; in the 64-bit view where there
+// is one (CLSID from a 32-bit test). A path names a key of the machine's
+// classes (HKEY_LOCAL_MACHINE\Software\Classes, which Wine shows as
+// HKEY_CLASSES_ROOT), or with a leading "~" of the user's own
+// (HKEY_CURRENT_USER\Software\Classes).
 #include <windows.h>
 
 #include <string>
@@ -28,11 +31,12 @@ struct RegSaved {
     std::vector<std::pair<std::string, std::vector<RegItem>>> saved;
 };
 // Every key of the subtrees read-only for everyone, as a standard user meets
-// HKEY_CLASSES_ROOT, until destroyed, when each gets its own access back. Wine
-// checks access only where a key is opened, not on the parent a subkey is
-// created under: all are locked.
+// the machine's classes (or with sddl other access), until destroyed, when
+// each gets its own access back. Wine checks access only where a key is
+// opened, not on the parent a subkey is created under: all are locked.
 struct RegReadOnly {
-    explicit RegReadOnly(const std::vector<std::string>& roots);
+    explicit RegReadOnly(const std::vector<std::string>& roots,
+                         const char* sddl = "D:P(A;;KR;;;WD)");
     ~RegReadOnly();
     std::vector<HKEY> keys;              // opened before the lock: they can unlock
     std::vector<std::vector<BYTE>> was;  // each one's access before
