@@ -62,8 +62,8 @@ int main(int argc, char** argv)
     g_folder = argv[1];
     bool ok = true;
     // Installed where the README puts it, so the command line shown is a likely one.
-    const std::string exe = "C:\\Program Files\\nobo\\nobo.exe";
-    CreateDirectoryA("C:\\Program Files\\nobo", nullptr);
+    const std::string exe = "C:\\Tools\\nobo.exe";
+    CreateDirectoryA("C:\\Tools", nullptr);
     CopyFileA(BesideTest("nobo.exe").c_str(), exe.c_str(), FALSE);
     {
         Program setup(Widen(Quoted(exe)));
@@ -119,6 +119,6 @@ int main(int argc, char** argv)
     Press(dialog, IDNO);
     many.Wait();
     RemoveTree("C:\\work");
-    RemoveTree("C:\\Program Files\\nobo");
+    RemoveTree("C:\\Tools");
     return ok ? 0 : 1;
 }
