@@ -1,5 +1,6 @@
 #include "support/files.h"
 
+#include "support/explorer.h"
 #include "support/program.h"
 
 #include <windows.h>
@@ -48,6 +49,19 @@ Scratch::Scratch(const char* tag)
 
 Scratch::~Scratch()
 {
+    // A program still running from inside (a failed row's restarted nobo) would
+    // keep its file, and the folder, in the bed's Temp: it is ended first.
+    const std::wstring inside = Widen(path_) + L"\\";
+    for (DWORD id : NoboProcesses()) {
+        HANDLE p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE,
+                               FALSE, id);
+        wchar_t image[MAX_PATH];
+        DWORD n = MAX_PATH;
+        if (p && QueryFullProcessImageNameW(p, 0, image, &n) &&
+            !_wcsnicmp(image, inside.c_str(), inside.size()) && TerminateProcess(p, 99))
+            WaitForSingleObject(p, 30000);
+        if (p) CloseHandle(p);
+    }
     RemoveTree(path_);
 }
 
